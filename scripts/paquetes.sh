@@ -1,0 +1,17 @@
+# Paquetes de Debian que necesita el juego y los que añaden las pruebas.
+PAQUETES_JUEGO="g++ cmake make pkg-config liballegro4-dev x11-utils xfonts-base freepats"
+PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick"
+
+# Instala con apt-get solo lo que falta; con sudo si no se es root.
+instalarPaquetes() {
+    local faltan=()
+    for paquete in "$@"; do
+        dpkg -s "$paquete" >/dev/null 2>&1 || faltan+=("$paquete")
+    done
+    [ ${#faltan[@]} -eq 0 ] && return 0
+    echo "Instalando: ${faltan[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+}

@@ -1,0 +1,16 @@
+#include "shell/Azar.h"
+
+namespace {
+uint32_t estadoAzar = 1;
+}
+
+int azar()
+{
+    estadoAzar = estadoAzar * 214013u + 2531011u;
+    return static_cast<int>((estadoAzar >> 16) & 0x7FFF);
+}
+
+void reiniciarAzar()
+{
+    estadoAzar = 1;
+}

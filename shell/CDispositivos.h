@@ -1,0 +1,39 @@
+#ifndef CDISPOSITIVOS_H
+#define CDISPOSITIVOS_H
+
+#include <allegro.h>
+
+// Lo que el arranque y el apagado piden a la plataforma. El contexto del
+// motor decide el orden y qué hacer con cada fallo; aquí solo se ejecuta.
+class CDispositivos {
+public:
+    virtual ~CDispositivos() {}
+
+    virtual int iniciarAllegro() = 0;
+    virtual void fijarProfundidadColor() = 0;
+    // intento 0: acelerado, 1: por software, 2: seguro. 0 si abrió la pantalla.
+    virtual int fijarModoGrafico(int intento) = 0;
+    virtual int instalarTeclado() = 0;
+    virtual int instalarTemporizador() = 0;
+    virtual int fijarModoConmutacion(int modo) = 0;
+    // Con o sin sintetizador MIDI; 0 si el sonido quedó instalado.
+    virtual int instalarSonido(bool conMidi) = 0;
+    virtual MIDI* cargarMidi(const char* nombre) = 0;
+    virtual int tocarMidi(MIDI* musica) = 0;
+    virtual void pararMidi() = 0;
+    virtual void pausarMidi() = 0;
+    virtual void reanudarMidi() = 0;
+    virtual void liberarMidi(MIDI* musica) = 0;
+    virtual BITMAP* crearPagina(int ancho, int alto) = 0;
+    // Carga un dibujo y aplica su paleta; nulo si no se pudo leer.
+    virtual BITMAP* cargarImagen(const char* nombre) = 0;
+    virtual void presentar(BITMAP* pagina) = 0;
+    virtual void instalarContador(void (*contador)(), int milisegundos) = 0;
+    virtual volatile char* estadoTeclas() = 0;
+    virtual void mostrarMensaje(const char* texto) = 0;
+    virtual void quitarTeclado() = 0;
+    virtual void quitarTemporizador() = 0;
+    virtual void salirAllegro() = 0;
+};
+
+#endif

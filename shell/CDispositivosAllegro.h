@@ -1,0 +1,36 @@
+#ifndef CDISPOSITIVOSALLEGRO_H
+#define CDISPOSITIVOSALLEGRO_H
+
+#include "shell/CDispositivos.h"
+
+// Los dispositivos de verdad: Allegro sobre X11 (o Windows).
+class CDispositivosAllegro : public CDispositivos {
+public:
+    int iniciarAllegro() override;
+    void fijarProfundidadColor() override;
+    int fijarModoGrafico(int intento) override;
+    int instalarTeclado() override;
+    int instalarTemporizador() override;
+    int fijarModoConmutacion(int modo) override;
+    int instalarSonido(bool conMidi) override;
+    MIDI* cargarMidi(const char* nombre) override;
+    int tocarMidi(MIDI* musica) override;
+    void pararMidi() override;
+    void pausarMidi() override;
+    void reanudarMidi() override;
+    void liberarMidi(MIDI* musica) override;
+    BITMAP* crearPagina(int ancho, int alto) override;
+    BITMAP* cargarImagen(const char* nombre) override;
+    void presentar(BITMAP* pagina) override;
+    void instalarContador(void (*contador)(), int milisegundos) override;
+    volatile char* estadoTeclas() override;
+    void mostrarMensaje(const char* texto) override;
+    void quitarTeclado() override;
+    void quitarTemporizador() override;
+    void salirAllegro() override;
+};
+
+// Índice de instrumentos para el sintetizador por software, junto a la música.
+extern const char* const RUTA_PARCHES;
+
+#endif

@@ -1,0 +1,33 @@
+#ifndef CJUEGO_H
+#define CJUEGO_H
+
+#include <allegro.h>
+
+#include <cstdint>
+
+// Lleva el programa de la presentación al menú y del menú a la salida.
+class CJuego {
+public:
+    CJuego();
+
+    // Todo main: arranque, pantallas de título, menú y apagado.
+    // Devuelve 0 tras salir con la tecla 3 y 1 tras un error mostrado.
+    int ejecutar();
+
+    void presentacion();
+    void esperaTitulo();
+    // 0: jugar, 1: segunda opción, 2: salir.
+    int menuPrincipal();
+    void jugar();
+    void segundaOpcion();
+    void marcarSalida();
+    bool debeSalir() const;
+
+private:
+    void bucleTitulo();
+    BITMAP* mostrarPantalla(const char* nombre);
+
+    uint8_t salir;
+};
+
+#endif

@@ -1,0 +1,197 @@
+#include "shell/CSistema.h"
+
+#include <cstdlib>
+
+#include "shell/CDispositivosAllegro.h"
+#include "shell/CExcepcion.h"
+
+namespace {
+CDispositivosAllegro dispositivosAllegro;
+}
+
+CSistema* CSistema::instancia = nullptr;
+
+// El contexto se construye antes que la lista de entidades, y por eso se
+// destruye después de ella.
+CSistema sistema;
+
+CSistema::CSistema()
+    : paginaDibujo(nullptr), paginaVisible(nullptr), ticks(0),
+      musicaMenu(nullptr), musicaFase(nullptr),
+      hojaEnemigos(nullptr), hojaComunes(nullptr),
+      teclas(nullptr), disparosVivos(0),
+      dispositivos(&dispositivosAllegro),
+      allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false)
+{
+    if (!instancia)
+        instancia = this;
+}
+
+CSistema::~CSistema()
+{
+    if (instancia == this)
+        instancia = nullptr;
+}
+
+void CSistema::usarDispositivos(CDispositivos* otros)
+{
+    dispositivos = otros ? otros : &dispositivosAllegro;
+}
+
+void CSistema::inicializar()
+{
+    if (dispositivos->iniciarAllegro() != 0)
+        throw CExcepcion(ERROR_ALLEGRO);
+    allegroIniciado = true;
+    dispositivos->fijarProfundidadColor();
+    abrirModoGrafico();
+    if (dispositivos->instalarTeclado() != 0)
+        throw CExcepcion(ERROR_TECLADO);
+    tecladoInstalado = true;
+    if (dispositivos->instalarTemporizador() != 0)
+        throw CExcepcion(ERROR_TEMPORIZADOR);
+    temporizadorInstalado = true;
+    fijarConmutacion();
+    instalarSonido();
+    musicaFase = cargarMusica("musics/fase1.mid");
+    musicaMenu = cargarMusica("musics/tokecillo.mid");
+    crearPaginas();
+    hojaEnemigos = cargarHoja("graphics/enemigos.bmp");
+    hojaComunes = cargarHoja("graphics/comunes.bmp");
+    dispositivos->instalarContador(contarTick, 10);
+    teclas = dispositivos->estadoTeclas();
+}
+
+void CSistema::abrirModoGrafico()
+{
+    for (int intento = 0; intento < 3; ++intento)
+        if (dispositivos->fijarModoGrafico(intento) == 0)
+            return;
+    throw CExcepcion(ERROR_GRAFICOS);
+}
+
+// X11 solo acepta seguir en segundo plano; se prueba primero el modo
+// preferido para no perder nada donde sí existe.
+void CSistema::fijarConmutacion()
+{
+    if (dispositivos->fijarModoConmutacion(SWITCH_AMNESIA) != -1)
+        return;
+    if (dispositivos->fijarModoConmutacion(SWITCH_BACKGROUND) != -1)
+        return;
+    throw CExcepcion(ERROR_GRAFICOS);
+}
+
+// Sin tarjeta de sonido el sintetizador no arranca; el juego sigue mudo.
+void CSistema::instalarSonido()
+{
+    if (dispositivos->instalarSonido(true) != 0)
+        dispositivos->instalarSonido(false);
+}
+
+void CSistema::crearPaginas()
+{
+    paginaDibujo = dispositivos->crearPagina(640, 480);
+    paginaVisible = dispositivos->crearPagina(640, 480);
+    if (!paginaDibujo || !paginaVisible)
+        throw CExcepcion(ERROR_GRAFICOS);
+}
+
+BITMAP* CSistema::cargarHoja(const char* nombre)
+{
+    BITMAP* hoja = dispositivos->cargarImagen(nombre);
+    if (!hoja)
+        throw CExcepcion(ERROR_ARCHIVOS);
+    return hoja;
+}
+
+void CSistema::finalizar()
+{
+    if (hojaComunes)
+        destroy_bitmap(hojaComunes);
+    hojaComunes = nullptr;
+    if (hojaEnemigos)
+        destroy_bitmap(hojaEnemigos);
+    hojaEnemigos = nullptr;
+    // Las páginas son de memoria: nadie más las liberaría.
+    if (paginaDibujo)
+        destroy_bitmap(paginaDibujo);
+    if (paginaVisible)
+        destroy_bitmap(paginaVisible);
+    paginaDibujo = paginaVisible = nullptr;
+    if (tecladoInstalado)
+        dispositivos->quitarTeclado();
+    if (temporizadorInstalado)
+        dispositivos->quitarTemporizador();
+    if (allegroIniciado)
+        dispositivos->salirAllegro();
+    tecladoInstalado = temporizadorInstalado = allegroIniciado = false;
+}
+
+void CSistema::mostrarError(const char* texto)
+{
+    dispositivos->mostrarMensaje(texto);
+}
+
+void CSistema::limpiarPagina()
+{
+    clear_bitmap(paginaDibujo);
+}
+
+void CSistema::voltearPaginas()
+{
+    dispositivos->presentar(paginaDibujo);
+    BITMAP* anterior = paginaVisible;
+    paginaVisible = paginaDibujo;
+    paginaDibujo = anterior;
+}
+
+MIDI* CSistema::cargarMusica(const char* nombre)
+{
+    MIDI* musica = dispositivos->cargarMidi(nombre);
+    if (!musica)
+        throw CExcepcion(ERROR_ARCHIVOS);
+    return musica;
+}
+
+// Si la música no puede sonar, el programa termina sin más aviso.
+void CSistema::tocarMusica(MIDI* musica)
+{
+    if (dispositivos->tocarMidi(musica) != 0)
+        exit(-1);
+}
+
+void CSistema::pararMusica()
+{
+    dispositivos->pararMidi();
+}
+
+void CSistema::pausarMusica()
+{
+    dispositivos->pausarMidi();
+}
+
+void CSistema::reanudarMusica()
+{
+    dispositivos->reanudarMidi();
+}
+
+void CSistema::liberarMusica(MIDI* musica)
+{
+    dispositivos->liberarMidi(musica);
+}
+
+// El texto nunca se interpreta como formato: un '%' en él se escribe tal cual.
+void CSistema::escribirFormato(int x, int y, int color, const char* texto)
+{
+    textprintf_ex(paginaDibujo, font, x, y, color, -1, "%s", texto);
+}
+
+void CSistema::escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto)
+{
+    textout_ex(destino, fuente, texto, x, y, color, -1);
+}
+
+void CSistema::contarTick()
+{
+    instancia->ticks.fetch_add(1, std::memory_order_relaxed);
+}

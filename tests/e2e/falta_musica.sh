@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Sin musics/fase1.mid el juego avisa "Error en el sistema de archivos" en una
+# ventana X y por stderr, no muestra la presentación, y tras aceptar sale con 1.
+source "$(dirname "$0")/comun.sh" "$1"
+
+iniciarX
+copiarJuego
+rm "$JUEGO/musics/fase1.mid"
+lanzarJuego
+esperarVentana "^xmessage$"
+paso "aviso en la ventana $WID"
+
+texto=$(tr '\0' '\n' < "/proc/$(pgrep -n -x xmessage)/cmdline" | tail -n 1)
+[ "$texto" = "Error en el sistema de archivos" ] || fallar "el aviso dice '$texto'"
+grep -q "Error en el sistema de archivos" "$JUEGO/errores" || fallar "stderr no trae el aviso"
+
+# La pantalla ya está abierta cuando falla la música: sigue en negro.
+JUEGO_WID=$(xdotool search --onlyvisible --name "Escuadr" | head -n 1)
+[ -n "$JUEGO_WID" ] || fallar "no está la ventana del juego detrás del aviso"
+import -window "$JUEGO_WID" "png:$TRABAJO/fondo.png" 2>/dev/null
+brillo=$(convert "$TRABAJO/fondo.png" -colorspace gray -format '%[fx:mean]' info:)
+paso "brillo medio de la ventana del juego: $brillo"
+awk -v b="$brillo" 'BEGIN { exit !(b < 0.01) }' || fallar "la ventana del juego no está en negro"
+
+sleep 1
+kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego no esperó a que se aceptara el aviso"
+pulsar Return
+esperarFin 5
+[ "$ESTADO" -eq 1 ] || fallar "tras el aviso el estado es $ESTADO, no 1"
+paso "aceptado el aviso, estado 1"

@@ -1,0 +1,109 @@
+#include "tests/shell/CDispositivosSimulados.h"
+
+#include <algorithm>
+
+CDispositivosSimulados::CDispositivosSimulados()
+    : teclas(), presentadas(0), contador(nullptr), periodoContador(0)
+{
+}
+
+CDispositivosSimulados::~CDispositivosSimulados()
+{
+    for (MIDI* musica : musicas)
+        delete musica;
+}
+
+int CDispositivosSimulados::anotar(const std::string& nombre)
+{
+    llamadas.push_back(nombre);
+    return fallos.count(nombre) ? -1 : 0;
+}
+
+bool CDispositivosSimulados::llamo(const std::string& nombre) const
+{
+    return std::find(llamadas.begin(), llamadas.end(), nombre) != llamadas.end();
+}
+
+int CDispositivosSimulados::colorDeImagen(const std::string& nombre)
+{
+    int h = static_cast<int>(std::hash<std::string>()(nombre) & 0xFF);
+    return makecol(h, 255 - h, 128);
+}
+
+int CDispositivosSimulados::iniciarAllegro() { return anotar("iniciarAllegro"); }
+void CDispositivosSimulados::fijarProfundidadColor() { anotar("profundidad"); }
+
+int CDispositivosSimulados::fijarModoGrafico(int intento)
+{
+    return anotar("modoGrafico " + std::to_string(intento));
+}
+
+int CDispositivosSimulados::instalarTeclado() { return anotar("teclado"); }
+int CDispositivosSimulados::instalarTemporizador() { return anotar("temporizador"); }
+
+int CDispositivosSimulados::fijarModoConmutacion(int modo)
+{
+    return anotar(modo == SWITCH_AMNESIA ? "conmutacion amnesia" : "conmutacion fondo");
+}
+
+int CDispositivosSimulados::instalarSonido(bool conMidi)
+{
+    return anotar(conMidi ? "sonido con midi" : "sonido sin midi");
+}
+
+MIDI* CDispositivosSimulados::cargarMidi(const char* nombre)
+{
+    if (anotar(std::string("midi ") + nombre) != 0)
+        return nullptr;
+    musicas.push_back(new MIDI());
+    return musicas.back();
+}
+
+int CDispositivosSimulados::tocarMidi(MIDI*) { return anotar("tocar"); }
+void CDispositivosSimulados::pararMidi() { anotar("parar"); }
+void CDispositivosSimulados::pausarMidi() { anotar("pausar"); }
+void CDispositivosSimulados::reanudarMidi() { anotar("reanudar"); }
+void CDispositivosSimulados::liberarMidi(MIDI*) { anotar("liberar"); }
+
+BITMAP* CDispositivosSimulados::crearPagina(int ancho, int alto)
+{
+    if (anotar("pagina") != 0)
+        return nullptr;
+    return create_bitmap(ancho, alto);
+}
+
+BITMAP* CDispositivosSimulados::cargarImagen(const char* nombre)
+{
+    if (anotar(std::string("imagen ") + nombre) != 0)
+        return nullptr;
+    BITMAP* imagen = create_bitmap(640, 480);
+    clear_to_color(imagen, colorDeImagen(nombre));
+    return imagen;
+}
+
+void CDispositivosSimulados::presentar(BITMAP*)
+{
+    anotar("presentar");
+    ++presentadas;
+    if (alPresentar)
+        alPresentar(presentadas);
+}
+
+void CDispositivosSimulados::instalarContador(void (*contadorNuevo)(), int milisegundos)
+{
+    anotar("contador");
+    contador = contadorNuevo;
+    periodoContador = milisegundos;
+}
+
+volatile char* CDispositivosSimulados::estadoTeclas() { return teclas; }
+
+void CDispositivosSimulados::mostrarMensaje(const char* texto)
+{
+    anotar("mensaje");
+    mensajes.push_back(texto);
+}
+
+void CDispositivosSimulados::quitarTeclado() { anotar("quitarTeclado"); }
+void CDispositivosSimulados::quitarTemporizador() { anotar("quitarTemporizador"); }
+void CDispositivosSimulados::salirAllegro() { anotar("salirAllegro"); }

@@ -1,0 +1,61 @@
+#ifndef CDISPOSITIVOSSIMULADOS_H
+#define CDISPOSITIVOSSIMULADOS_H
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "shell/CDispositivos.h"
+
+// Plataforma de mentira: anota cada llamada en orden, falla donde se le
+// pide y entrega bitmaps de memoria de verdad para dibujar en ellos.
+class CDispositivosSimulados : public CDispositivos {
+public:
+    CDispositivosSimulados();
+    ~CDispositivosSimulados() override;
+
+    std::vector<std::string> llamadas;
+    // Nombres de llamada (como se anotan) que deben fallar.
+    std::set<std::string> fallos;
+    volatile char teclas[KEY_MAX];
+    // Se llama tras cada página presentada, con su número (desde 1).
+    std::function<void(int)> alPresentar;
+    int presentadas;
+    void (*contador)();
+    int periodoContador;
+    std::vector<std::string> mensajes;
+
+    bool llamo(const std::string& nombre) const;
+    // Color con que se pinta cada dibujo cargado, para reconocerlo en pantalla.
+    static int colorDeImagen(const std::string& nombre);
+
+    int iniciarAllegro() override;
+    void fijarProfundidadColor() override;
+    int fijarModoGrafico(int intento) override;
+    int instalarTeclado() override;
+    int instalarTemporizador() override;
+    int fijarModoConmutacion(int modo) override;
+    int instalarSonido(bool conMidi) override;
+    MIDI* cargarMidi(const char* nombre) override;
+    int tocarMidi(MIDI* musica) override;
+    void pararMidi() override;
+    void pausarMidi() override;
+    void reanudarMidi() override;
+    void liberarMidi(MIDI* musica) override;
+    BITMAP* crearPagina(int ancho, int alto) override;
+    BITMAP* cargarImagen(const char* nombre) override;
+    void presentar(BITMAP* pagina) override;
+    void instalarContador(void (*contadorNuevo)(), int milisegundos) override;
+    volatile char* estadoTeclas() override;
+    void mostrarMensaje(const char* texto) override;
+    void quitarTeclado() override;
+    void quitarTemporizador() override;
+    void salirAllegro() override;
+
+private:
+    int anotar(const std::string& nombre);
+    std::vector<MIDI*> musicas;
+};
+
+#endif

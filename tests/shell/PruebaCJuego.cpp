@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "shell/CJuego.h"
+#include "shell/CSistema.h"
+#include "tests/shell/PruebaConSimulados.h"
+
+namespace {
+
+using Llamadas = std::vector<std::string>;
+
+class PruebaFlujo : public PruebaConSimulados {
+protected:
+
+    // El jugador reacciona a lo que aparece en pantalla: en la presentación
+    // n-ésima suelta todo y pulsa las teclas de guion[n].
+    void guion(std::vector<std::vector<int>> pulsaciones)
+    {
+        simulados.alPresentar = [this, pulsaciones](int n) {
+            pantallas.push_back(getpixel(sistema.paginaDibujo, 320, 240));
+            for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+                simulados.teclas[tecla] = 0;
+            if (n <= static_cast<int>(pulsaciones.size()))
+                for (int tecla : pulsaciones[n - 1])
+                    simulados.teclas[tecla] = 1;
+        };
+    }
+
+    int cuantas(const std::string& llamada) const
+    {
+        return static_cast<int>(std::count(simulados.llamadas.begin(), simulados.llamadas.end(), llamada));
+    }
+
+    std::vector<int> pantallas;
+};
+
+// Colores con que la plataforma simulada pinta cada pantalla (tras fijar los 16 bits).
+int presentacion() { return CDispositivosSimulados::colorDeImagen("graphics/pelmora.bmp"); }
+int menu() { return CDispositivosSimulados::colorDeImagen("graphics/main.bmp"); }
+
+TEST_F(PruebaFlujo, PresentacionEspacioMenuYSalirConTres)
+{
+    // Espacio sigue pulsado al empezar la espera del título: la acaba en el acto.
+    guion({ { KEY_SPACE }, { KEY_3 } });
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(pantallas, (std::vector<int>{ presentacion(), menu() }));
+    EXPECT_TRUE(juego.debeSalir());
+    EXPECT_EQ(sistema.leerTicks(), 0u);
+    EXPECT_TRUE(simulados.mensajes.empty());
+
+    // La música del título empieza tras la presentación y el menú la para.
+    auto tocar = std::find(simulados.llamadas.begin(), simulados.llamadas.end(), "tocar");
+    auto parar = std::find(tocar, simulados.llamadas.end(), "parar");
+    auto cargaMenu = std::find(parar, simulados.llamadas.end(), "imagen graphics/main.bmp");
+    EXPECT_LT(std::find(simulados.llamadas.begin(), simulados.llamadas.end(), "imagen graphics/pelmora.bmp"), tocar);
+    EXPECT_NE(cargaMenu, simulados.llamadas.end());
+    EXPECT_EQ(simulados.llamadas.back(), "salirAllegro");
+}
+
+TEST_F(PruebaFlujo, LaSegundaOpcionYJugarVuelvenAlMenu)
+{
+    guion({ { KEY_SPACE }, { KEY_2 }, { KEY_1 }, { KEY_3 } });
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(pantallas, (std::vector<int>{ presentacion(), menu(), menu(), menu() }));
+    EXPECT_EQ(cuantas("imagen graphics/main.bmp"), 3);
+    EXPECT_EQ(cuantas("tocar"), 1);
+}
+
+TEST_F(PruebaFlujo, SinLaMusicaDeFaseAvisaYNoMuestraNada)
+{
+    simulados.fallos = { "midi musics/fase1.mid" };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 1);
+    EXPECT_EQ(simulados.mensajes, (std::vector<std::string>{ "Error en el sistema de archivos" }));
+    EXPECT_EQ(simulados.presentadas, 0);
+    EXPECT_FALSE(simulados.llamo("imagen graphics/pelmora.bmp"));
+    EXPECT_EQ(simulados.llamadas.back(), "salirAllegro");
+}
+
+TEST_F(PruebaFlujo, UnaPantallaQueNoSePuedeLeerEsUnErrorDeArchivos)
+{
+    simulados.fallos = { "imagen graphics/main.bmp" };
+    guion({ { KEY_SPACE } });
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 1);
+    EXPECT_EQ(simulados.mensajes, (std::vector<std::string>{ "Error en el sistema de archivos" }));
+    EXPECT_EQ(pantallas, (std::vector<int>{ presentacion() }));
+}
+
+TEST_F(PruebaFlujo, SinPantallaSoloSeAvisaDelFalloDeAllegro)
+{
+    simulados.fallos = { "iniciarAllegro" };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 1);
+    EXPECT_EQ(simulados.llamadas, (Llamadas{ "iniciarAllegro", "mensaje" }));
+    EXPECT_EQ(simulados.mensajes, (std::vector<std::string>{ "Error iniciando Allegro" }));
+}
+
+// Con varias teclas a la vez: la 1 gana de entrada; dentro de una vuelta, la
+// 2 gana a la 3. Las del teclado numérico y Escape no cuentan.
+TEST_F(PruebaFlujo, PrioridadDeLasTeclasDelMenu)
+{
+    sistema.inicializar();
+    CJuego juego;
+    simulados.teclas[KEY_1] = simulados.teclas[KEY_2] = simulados.teclas[KEY_3] = 1;
+    EXPECT_EQ(juego.menuPrincipal(), 0);
+    simulados.teclas[KEY_1] = 0;
+    EXPECT_EQ(juego.menuPrincipal(), 1);
+    simulados.teclas[KEY_2] = 0;
+    simulados.teclas[KEY_1_PAD] = simulados.teclas[KEY_2_PAD] = simulados.teclas[KEY_ESC] = 1;
+    EXPECT_EQ(juego.menuPrincipal(), 2);
+}
+
+// Con Espacio suelto la espera dura exactamente hasta el tick 500.
+TEST_F(PruebaFlujo, LaEsperaDelTituloDuraCincoSegundos)
+{
+    sistema.inicializar();
+    CJuego juego;
+    std::atomic<bool> terminada(false);
+    sistema.fijarTicks(12345);
+    std::thread espera([&] {
+        juego.esperaTitulo();
+        terminada = true;
+    });
+    while (sistema.leerTicks() != 0) {
+    }
+    for (int i = 0; i < 499; ++i)
+        CSistema::contarTick();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(terminada);
+    CSistema::contarTick();
+    espera.join();
+    EXPECT_TRUE(terminada);
+    EXPECT_EQ(sistema.leerTicks(), 500u);
+    EXPECT_TRUE(simulados.llamo("tocar"));
+}
+
+}

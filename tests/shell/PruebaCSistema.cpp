@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "shell/CExcepcion.h"
+#include "shell/CSistema.h"
+#include "tests/shell/PruebaConSimulados.h"
+
+namespace {
+
+using Llamadas = std::vector<std::string>;
+
+class PruebaArranque : public PruebaConSimulados {
+protected:
+
+    // Arranca y devuelve el código lanzado, o -1 si no hubo error.
+    int arrancar()
+    {
+        try {
+            sistema.inicializar();
+        } catch (CExcepcion error) {
+            return error.codigo;
+        }
+        return -1;
+    }
+
+    // Lo que hace el apagado, sin lo anotado durante el arranque.
+    Llamadas apagar()
+    {
+        size_t antes = simulados.llamadas.size();
+        sistema.finalizar();
+        return Llamadas(simulados.llamadas.begin() + antes, simulados.llamadas.end());
+    }
+
+};
+
+const Llamadas ARRANQUE_COMPLETO = {
+    "iniciarAllegro", "profundidad", "modoGrafico 0", "teclado", "temporizador",
+    "conmutacion amnesia", "sonido con midi", "midi musics/fase1.mid", "midi musics/tokecillo.mid",
+    "pagina", "pagina", "imagen graphics/enemigos.bmp", "imagen graphics/comunes.bmp", "contador",
+};
+
+TEST_F(PruebaArranque, SigueElOrdenYDejaTodoListo)
+{
+    EXPECT_EQ(arrancar(), -1);
+    EXPECT_EQ(simulados.llamadas, ARRANQUE_COMPLETO);
+    ASSERT_NE(sistema.paginaDibujo, nullptr);
+    EXPECT_EQ(sistema.paginaDibujo->w, 640);
+    EXPECT_EQ(sistema.paginaVisible->h, 480);
+    EXPECT_NE(sistema.paginaDibujo, sistema.paginaVisible);
+    EXPECT_NE(sistema.hojaEnemigos, nullptr);
+    EXPECT_NE(sistema.hojaComunes, nullptr);
+    EXPECT_NE(sistema.musicaMenu, sistema.musicaFase);
+    EXPECT_EQ(sistema.teclas, simulados.teclas);
+    EXPECT_EQ(simulados.contador, &CSistema::contarTick);
+    EXPECT_EQ(simulados.periodoContador, 10);
+    EXPECT_EQ(apagar(), (Llamadas{ "quitarTeclado", "quitarTemporizador", "salirAllegro" }));
+    EXPECT_EQ(sistema.hojaEnemigos, nullptr);
+    EXPECT_EQ(sistema.paginaDibujo, nullptr);
+}
+
+// Cada fallo detiene el arranque en su paso, con su código, y el apagado
+// solo deshace lo que llegó a instalarse.
+struct CasoFallo {
+    const char* falla;
+    int codigo;
+    const char* ultimaLlamada;
+    Llamadas apagado;
+};
+
+class PruebaFalloArranque : public PruebaArranque, public ::testing::WithParamInterface<CasoFallo> {
+};
+
+TEST_P(PruebaFalloArranque, SeDetieneEnElPasoQueFalla)
+{
+    const CasoFallo& caso = GetParam();
+    simulados.fallos.insert(caso.falla);
+    EXPECT_EQ(arrancar(), caso.codigo);
+    EXPECT_EQ(simulados.llamadas.back(), caso.ultimaLlamada);
+    EXPECT_EQ(apagar(), caso.apagado);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pasos, PruebaFalloArranque, ::testing::Values(
+    CasoFallo{ "iniciarAllegro", ERROR_ALLEGRO, "iniciarAllegro", {} },
+    CasoFallo{ "teclado", ERROR_TECLADO, "teclado", { "salirAllegro" } },
+    CasoFallo{ "temporizador", ERROR_TEMPORIZADOR, "temporizador", { "quitarTeclado", "salirAllegro" } },
+    CasoFallo{ "midi musics/fase1.mid", ERROR_ARCHIVOS, "midi musics/fase1.mid",
+               { "quitarTeclado", "quitarTemporizador", "salirAllegro" } },
+    CasoFallo{ "midi musics/tokecillo.mid", ERROR_ARCHIVOS, "midi musics/tokecillo.mid",
+               { "quitarTeclado", "quitarTemporizador", "salirAllegro" } },
+    CasoFallo{ "pagina", ERROR_GRAFICOS, "pagina", { "quitarTeclado", "quitarTemporizador", "salirAllegro" } },
+    CasoFallo{ "imagen graphics/enemigos.bmp", ERROR_ARCHIVOS, "imagen graphics/enemigos.bmp",
+               { "quitarTeclado", "quitarTemporizador", "salirAllegro" } },
+    CasoFallo{ "imagen graphics/comunes.bmp", ERROR_ARCHIVOS, "imagen graphics/comunes.bmp",
+               { "quitarTeclado", "quitarTemporizador", "salirAllegro" } }));
+
+TEST_F(PruebaArranque, ProbaLosTresDriversAntesDeRendirse)
+{
+    simulados.fallos = { "modoGrafico 0", "modoGrafico 1" };
+    EXPECT_EQ(arrancar(), -1);
+    EXPECT_TRUE(simulados.llamo("modoGrafico 2"));
+
+    simulados.llamadas.clear();
+    simulados.fallos = { "modoGrafico 0" };
+    sistema.finalizar();
+    EXPECT_EQ(arrancar(), -1);
+    EXPECT_TRUE(simulados.llamo("modoGrafico 1"));
+    EXPECT_FALSE(simulados.llamo("modoGrafico 2"));
+
+    simulados.llamadas.clear();
+    simulados.fallos = { "modoGrafico 0", "modoGrafico 1", "modoGrafico 2" };
+    sistema.finalizar();
+    EXPECT_EQ(arrancar(), ERROR_GRAFICOS);
+    EXPECT_EQ(simulados.llamadas.back(), "modoGrafico 2");
+    EXPECT_FALSE(simulados.llamo("teclado"));
+}
+
+TEST_F(PruebaArranque, ElModoDeConmutacionRechazadoSeSustituyeOFallaComoGrafico)
+{
+    simulados.fallos = { "conmutacion amnesia" };
+    EXPECT_EQ(arrancar(), -1);
+    EXPECT_TRUE(simulados.llamo("conmutacion fondo"));
+
+    simulados.llamadas.clear();
+    simulados.fallos = { "conmutacion amnesia", "conmutacion fondo" };
+    sistema.finalizar();
+    EXPECT_EQ(arrancar(), ERROR_GRAFICOS);
+    EXPECT_EQ(simulados.llamadas.back(), "conmutacion fondo");
+}
+
+TEST_F(PruebaArranque, SinSintetizadorSigueMudoYCargaLaMusica)
+{
+    simulados.fallos = { "sonido con midi", "sonido sin midi" };
+    EXPECT_EQ(arrancar(), -1);
+    EXPECT_TRUE(simulados.llamo("sonido sin midi"));
+    EXPECT_NE(sistema.musicaFase, nullptr);
+    EXPECT_NE(sistema.musicaMenu, nullptr);
+}
+
+TEST_F(PruebaArranque, VoltearMuestraLaPaginaDibujadaYLasIntercambia)
+{
+    ASSERT_EQ(arrancar(), -1);
+    BITMAP* dibujada = sistema.paginaDibujo;
+    BITMAP* visible = sistema.paginaVisible;
+    BITMAP* mostrada = nullptr;
+    simulados.alPresentar = [&](int) { mostrada = sistema.paginaDibujo; };
+    sistema.voltearPaginas();
+    EXPECT_EQ(mostrada, dibujada);
+    EXPECT_EQ(sistema.paginaVisible, dibujada);
+    EXPECT_EQ(sistema.paginaDibujo, visible);
+}
+
+TEST_F(PruebaArranque, UnTextoConPorcientosSeEscribeTalCual)
+{
+    ASSERT_EQ(arrancar(), -1);
+    sistema.limpiarPagina();
+    sistema.escribirFormato(0, 0, makecol(255, 255, 255), "%s%n%d%%");
+    int encendidos = 0;
+    for (int x = 0; x < 8 * 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            encendidos += getpixel(sistema.paginaDibujo, x, y) != 0;
+    // Ocho letras visibles; interpretado como formato quedaría casi nada.
+    EXPECT_GT(encendidos, 8 * 6);
+    EXPECT_EQ(getpixel(sistema.paginaDibujo, 8 * 8 + 1, 3), 0);
+}
+
+TEST_F(PruebaArranque, SiLaMusicaNoPuedeSonarElProgramaTermina)
+{
+    ASSERT_EQ(arrancar(), -1);
+    simulados.fallos = { "tocar" };
+    EXPECT_EXIT(sistema.tocarMusica(sistema.musicaMenu), ::testing::ExitedWithCode(255), "");
+}
+
+TEST(PruebaReloj, EmpiezaEnCeroYCuentaSoloElContextoRegistrado)
+{
+    CSistema otro;
+    EXPECT_EQ(otro.leerTicks(), 0u);
+    EXPECT_EQ(CSistema::instancia, &sistema);
+    uint32_t antes = sistema.leerTicks();
+    CSistema::contarTick();
+    EXPECT_EQ(sistema.leerTicks(), antes + 1);
+    EXPECT_EQ(otro.leerTicks(), 0u);
+}
+
+// El temporizador cuenta desde otro hilo mientras el principal lee.
+TEST(PruebaReloj, NoPierdeTicksContadosDesdeOtroHilo)
+{
+    sistema.fijarTicks(0);
+    std::thread temporizador([] {
+        for (int i = 0; i < 100000; ++i)
+            CSistema::contarTick();
+    });
+    uint32_t ultimo = 0;
+    bool creciente = true;
+    while (ultimo < 100000) {
+        uint32_t leido = sistema.leerTicks();
+        creciente = creciente && leido >= ultimo;
+        ultimo = leido;
+    }
+    temporizador.join();
+    EXPECT_TRUE(creciente);
+    EXPECT_EQ(sistema.leerTicks(), 100000u);
+}
+
+}

@@ -1,0 +1,124 @@
+#include "AllegroSinPantalla.h"
+
+#include "tools/CarpetaSalida.h"
+#include "tools/Hojas.h"
+#include "tools/Pantallas.h"
+
+#include <allegro.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace {
+using Bitmap = std::unique_ptr<BITMAP, void (*)(BITMAP*)>;
+
+class ImagenesGeneradas : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        arrancarAllegroSinPantalla();
+        carpeta_ = new CarpetaTemporal();
+        CarpetaSalida salida(carpeta_->ruta());
+        generarPantallas(salida);
+        generarHojas(salida);
+    }
+    static void TearDownTestSuite() { delete carpeta_; }
+
+    Bitmap cargar(const char* relativa)
+    {
+        return Bitmap(load_bitmap(carpeta_->archivo(relativa).c_str(), nullptr), destroy_bitmap);
+    }
+
+    static bool esMagenta(BITMAP* b, int x, int y)
+    {
+        int p = getpixel(b, x, y);
+        int d = bitmap_color_depth(b);
+        return getr_depth(d, p) == 255 && getg_depth(d, p) == 0 && getb_depth(d, p) == 255;
+    }
+
+    static int colores(BITMAP* b, int x0, int y0, int ancho, int alto)
+    {
+        std::set<int> distintos;
+        for (int y = y0; y < y0 + alto; ++y)
+            for (int x = x0; x < x0 + ancho; ++x)
+                distintos.insert(getpixel(b, x, y));
+        return static_cast<int>(distintos.size());
+    }
+
+    static CarpetaTemporal* carpeta_;
+};
+
+CarpetaTemporal* ImagenesGeneradas::carpeta_ = nullptr;
+}
+
+TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
+{
+    struct Esperado {
+        const char* archivo;
+        int ancho, alto;
+    };
+    for (const Esperado& e : {Esperado{"graphics/pelmora.bmp", 640, 480}, Esperado{"graphics/main.bmp", 640, 480},
+                              Esperado{"graphics/comunes.bmp", 640, 128},
+                              Esperado{"graphics/enemigos.bmp", 512, 416}}) {
+        Bitmap b = cargar(e.archivo);
+        ASSERT_TRUE(b) << e.archivo;
+        EXPECT_EQ(b->w, e.ancho) << e.archivo;
+        EXPECT_EQ(b->h, e.alto) << e.archivo;
+    }
+}
+
+TEST_F(ImagenesGeneradas, LasPantallasNoTienenMascaraYTienenDibujo)
+{
+    for (const char* archivo : {"graphics/pelmora.bmp", "graphics/main.bmp"}) {
+        Bitmap b = cargar(archivo);
+        ASSERT_TRUE(b);
+        EXPECT_FALSE(esMagenta(b.get(), 0, 0)) << archivo;
+        EXPECT_GT(colores(b.get(), 0, 0, 640, 480), 50) << archivo;
+    }
+}
+
+TEST_F(ImagenesGeneradas, LoQueNoSeUsaEnLasHojasEsMagenta)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    Bitmap enemigos = cargar("graphics/enemigos.bmp");
+    ASSERT_TRUE(comunes && enemigos);
+    // Huecos libres y esquinas de los fotogramas.
+    for (auto [x, y] : {std::pair{639, 127}, {300, 80}, {170, 40}, {100, 32}, {0, 52}, {0, 32}, {200, 110}})
+        EXPECT_TRUE(esMagenta(comunes.get(), x, y)) << "comunes " << x << "," << y;
+    for (auto [x, y] : {std::pair{511, 415}, {0, 0}, {300, 95}, {480, 300}, {128, 100}, {190, 228}, {0, 292}})
+        EXPECT_TRUE(esMagenta(enemigos.get(), x, y)) << "enemigos " << x << "," << y;
+}
+
+TEST_F(ImagenesGeneradas, LosHuecosDeCifrasDelMarcadorEstanLisos)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    ASSERT_TRUE(comunes);
+    for (int x : comunes::HUECOS_CIFRAS_X) {
+        EXPECT_EQ(colores(comunes.get(), x, comunes::Y_CIFRAS, comunes::ANCHO_HUECO, 16), 1) << "hueco en x=" << x;
+        EXPECT_FALSE(esMagenta(comunes.get(), x, comunes::Y_CIFRAS));
+    }
+    // Los rótulos sí dejan marca a la izquierda de cada hueco.
+    EXPECT_GT(colores(comunes.get(), 0, 0, 60, 32), 2);
+    EXPECT_GT(colores(comunes.get(), 200, 0, 64, 32), 2);
+}
+
+TEST_F(ImagenesGeneradas, LosDiezDigitosSonVisiblesYDistintos)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    ASSERT_TRUE(comunes);
+    std::set<std::string> formas;
+    for (int d = 0; d <= 9; ++d) {
+        std::string forma;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                forma += getpixel(comunes.get(), d * 16 + x, comunes::Y_DIGITOS + y) ==
+                                 getpixel(comunes.get(), d * 16, comunes::Y_DIGITOS + 15)
+                             ? '.'
+                             : '#';
+        EXPECT_NE(forma.find('#'), std::string::npos) << "dígito " << d << " vacío";
+        EXPECT_FALSE(esMagenta(comunes.get(), d * 16, comunes::Y_DIGITOS));
+        formas.insert(forma);
+    }
+    EXPECT_EQ(formas.size(), 10u);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// Paleta con nombre: las imágenes se describen por colores, no por números.
+struct Color {
+    int r, g, b;
+};
+
+namespace colores {
+constexpr Color MAGENTA_MASCARA{255, 0, 255};
+constexpr Color VERDE_RANA{92, 196, 64};
+constexpr Color VERDE_OSCURO{34, 104, 38};
+constexpr Color VERDE_CLARO{178, 232, 110};
+constexpr Color AMARILLO_VIENTRE{236, 226, 128};
+constexpr Color AMARILLO_TITULO{255, 214, 64};
+constexpr Color NARANJA{240, 132, 40};
+constexpr Color ROJO{214, 48, 40};
+constexpr Color BLANCO{255, 255, 255};
+constexpr Color NEGRO{0, 0, 0};
+constexpr Color SOMBRA{16, 24, 20};
+constexpr Color GRIS_METAL{150, 158, 168};
+constexpr Color GRIS_OSCURO{64, 70, 78};
+constexpr Color CIELO_NOCHE{10, 16, 48};
+constexpr Color CIELO_ALBA{40, 84, 120};
+constexpr Color AGUA_CLARA{36, 110, 120};
+constexpr Color AGUA_HONDA{8, 40, 56};
+constexpr Color PANEL{18, 30, 36};
+constexpr Color BORDE_PANEL{120, 190, 90};
+constexpr Color AZUL_DISPARO{120, 220, 255};
+}
+
+// Los lienzos son de 24 bits: así el BMP guarda el color exacto.
+int aPixel(const Color& c);
+Color mezclar(const Color& a, const Color& b, double t);

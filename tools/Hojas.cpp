@@ -1,0 +1,20 @@
+#include "tools/Hojas.h"
+
+#include "tools/CarpetaSalida.h"
+#include "tools/Lienzo.h"
+
+namespace {
+// El magenta es la máscara: lo que no se dibuja queda transparente en el juego.
+void guardarHoja(const CarpetaSalida& salida, const char* relativa, int ancho, int alto, void (*dibujar)(Lienzo&))
+{
+    Lienzo lienzo(ancho, alto, colores::MAGENTA_MASCARA);
+    dibujar(lienzo);
+    lienzo.guardarEn(salida, relativa);
+}
+}
+
+void generarHojas(const CarpetaSalida& salida)
+{
+    guardarHoja(salida, "graphics/comunes.bmp", ANCHO_COMUNES, ALTO_COMUNES, dibujarHojaComunes);
+    guardarHoja(salida, "graphics/enemigos.bmp", ANCHO_ENEMIGOS, ALTO_ENEMIGOS, dibujarHojaEnemigos);
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "tools/ArchivoMidi.h"
+
+class CarpetaSalida;
+
+ArchivoMidi temaTitulo();
+ArchivoMidi temaFase1();
+void generarMusica(const CarpetaSalida& salida);

@@ -1,0 +1,87 @@
+#include "tools/Emblema.h"
+#include "tools/Escenario.h"
+#include "tools/Lienzo.h"
+#include "tools/Pantallas.h"
+
+#include <allegro.h>
+
+#include <string>
+
+namespace {
+constexpr int ALTURA_AGUA = 250;
+constexpr int CENTRO_X = ANCHO_PANTALLA / 2;
+constexpr int COLUMNA_TECLAS = 96;
+constexpr int COLUMNA_ACCION = 290;
+
+// Tecla dibujada como una tapa con relieve; devuelve dónde acaba.
+int dibujarTecla(Lienzo& lienzo, int x, int y, const std::string& rotulo)
+{
+    int ancho = rotulo.empty() ? 22 : anchoTexto(rotulo, 1) + 12;
+    BITMAP* b = lienzo.bmp();
+    rectfill(b, x, y + 2, x + ancho, y + 22, aPixel(colores::GRIS_OSCURO));
+    rectfill(b, x, y, x + ancho, y + 19, aPixel(colores::GRIS_METAL));
+    rect(b, x, y, x + ancho, y + 22, aPixel(colores::SOMBRA));
+    if (!rotulo.empty())
+        lienzo.texto(rotulo, x + 6, y + 6, 1, colores::SOMBRA);
+    return x + ancho;
+}
+
+// Las flechas no están en la fuente de Allegro: se dibujan como triángulos.
+void dibujarFlecha(Lienzo& lienzo, int x, int y, int dx, int dy)
+{
+    int cx = x + 11, cy = y + 10;
+    int punta[] = {cx + dx * 6, cy + dy * 6};
+    int base1[] = {cx - dx * 5 - dy * 6, cy - dy * 5 - dx * 6};
+    int base2[] = {cx - dx * 5 + dy * 6, cy - dy * 5 + dx * 6};
+    dibujarTecla(lienzo, x, y, "");
+    triangle(lienzo.bmp(), punta[0], punta[1], base1[0], base1[1], base2[0], base2[1], aPixel(colores::SOMBRA));
+}
+
+void filaFlechas(Lienzo& lienzo, int y)
+{
+    dibujarFlecha(lienzo, COLUMNA_TECLAS, y, -1, 0);
+    dibujarFlecha(lienzo, COLUMNA_TECLAS + 28, y, 0, -1);
+    dibujarFlecha(lienzo, COLUMNA_TECLAS + 56, y, 0, 1);
+    dibujarFlecha(lienzo, COLUMNA_TECLAS + 84, y, 1, 0);
+    lienzo.texto("mover", COLUMNA_ACCION, y + 4, 2, colores::BLANCO);
+}
+
+void filaTeclas(Lienzo& lienzo, int y, const std::string& tecla, const std::string& otra, const std::string& accion)
+{
+    int x = dibujarTecla(lienzo, COLUMNA_TECLAS, y, tecla);
+    if (!otra.empty()) {
+        lienzo.texto("+", x + 6, y + 4, 2, colores::AMARILLO_TITULO);
+        dibujarTecla(lienzo, x + 28, y, otra);
+    }
+    lienzo.texto(accion, COLUMNA_ACCION, y + 4, 2, colores::BLANCO);
+}
+
+void dibujarOpciones(Lienzo& lienzo)
+{
+    dibujarPanel(lienzo, CENTRO_X - 150, 96, CENTRO_X + 150, 214);
+    // La tecla 2 no tiene opción propia: el menú salta del 1 al 3 a propósito.
+    lienzo.texto("1 - Jugar", CENTRO_X - 108, 118, 3, colores::AMARILLO_TITULO);
+    lienzo.texto("3 - Salir", CENTRO_X - 108, 166, 3, colores::AMARILLO_TITULO);
+}
+
+void dibujarControles(Lienzo& lienzo)
+{
+    dibujarPanel(lienzo, 60, 250, ANCHO_PANTALLA - 60, 456);
+    lienzo.textoCentrado("Controles", CENTRO_X, 264, 2, colores::VERDE_CLARO);
+    filaFlechas(lienzo, 298);
+    filaTeclas(lienzo, 336, "Espacio", "", "disparar");
+    filaTeclas(lienzo, 374, "F8", "Espacio", "guardar captura");
+    filaTeclas(lienzo, 412, "Esc", "", "terminar partida");
+}
+}
+
+void dibujarPantallaMenu(Lienzo& lienzo)
+{
+    dibujarCharcaNocturna(lienzo, ALTURA_AGUA, false);
+    lienzo.textoCentradoConSombra("Escuadrón Rana", CENTRO_X, 26, 4, colores::AMARILLO_TITULO);
+    // A los lados de las opciones: junto al título las alas lo tapaban.
+    dibujarEmblemaRana(lienzo, 90, 155, 34);
+    dibujarEmblemaRana(lienzo, ANCHO_PANTALLA - 90, 155, 34);
+    dibujarOpciones(lienzo);
+    dibujarControles(lienzo);
+}
