@@ -6,7 +6,8 @@ PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick"
 instalarPaquetes() {
     local faltan=()
     for paquete in "$@"; do
-        dpkg -s "$paquete" >/dev/null 2>&1 || faltan+=("$paquete")
+        dpkg-query -W -f='${Status}' "$paquete" 2>/dev/null | grep -q 'install ok installed' \
+            || faltan+=("$paquete")
     done
     [ ${#faltan[@]} -eq 0 ] && return 0
     echo "Instalando: ${faltan[*]}"
