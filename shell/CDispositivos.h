@@ -30,6 +30,10 @@ public:
     virtual void presentar(BITMAP* pagina) = 0;
     virtual void instalarContador(void (*contador)(), int milisegundos) = 0;
     virtual volatile char* estadoTeclas() = 0;
+    // El aviso corre en otro hilo cuando el jugador pulsa el botón de cerrar.
+    virtual void instalarAvisoCierre(void (*aviso)()) = 0;
+    // Cede el procesador; sin temporizador instalado puede volver en el acto.
+    virtual void dormir(int milisegundos) = 0;
     virtual void mostrarMensaje(const char* texto) = 0;
     virtual void quitarTeclado() = 0;
     virtual void quitarTemporizador() = 0;

@@ -135,6 +135,16 @@ volatile char* CDispositivosAllegro::estadoTeclas()
     return key;
 }
 
+void CDispositivosAllegro::instalarAvisoCierre(void (*aviso)())
+{
+    set_close_button_callback(aviso);
+}
+
+void CDispositivosAllegro::dormir(int milisegundos)
+{
+    rest(milisegundos);
+}
+
 void CDispositivosAllegro::mostrarMensaje(const char* texto)
 {
     mostrarDialogo(texto);

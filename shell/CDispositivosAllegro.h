@@ -24,6 +24,8 @@ public:
     void presentar(BITMAP* pagina) override;
     void instalarContador(void (*contador)(), int milisegundos) override;
     volatile char* estadoTeclas() override;
+    void instalarAvisoCierre(void (*aviso)()) override;
+    void dormir(int milisegundos) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;

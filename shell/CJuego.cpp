@@ -3,6 +3,8 @@
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
+#include "stage/CFase1.h"
+#include "world/CPartida.h"
 
 namespace {
 // 5 segundos de espera en el título, a 100 ticks por segundo.
@@ -20,8 +22,11 @@ int CJuego::ejecutar()
         sistema.inicializar();
         sistema.limpiarPagina();
         presentacion();
-        esperaTitulo();
-        bucleTitulo();
+        // Cerrar la ventana en la presentación acaba como la tecla 3.
+        if (!sistema.cierrePedido()) {
+            esperaTitulo();
+            bucleTitulo();
+        }
         sistema.limpiarPagina();
     } catch (CExcepcion error) {
         sistema.mostrarError(mensajeDeError(error.codigo));
@@ -46,7 +51,7 @@ BITMAP* CJuego::mostrarPantalla(const char* nombre)
 void CJuego::presentacion()
 {
     BITMAP* imagen = mostrarPantalla("graphics/pelmora.bmp");
-    while (!sistema.teclas[KEY_SPACE]) {
+    while (!sistema.teclas[KEY_SPACE] && !sistema.cierrePedido()) {
     }
     destroy_bitmap(imagen);
 }
@@ -56,7 +61,7 @@ void CJuego::esperaTitulo()
 {
     sistema.tocarMusica(sistema.musicaMenu);
     sistema.fijarTicks(0);
-    while (!sistema.teclas[KEY_SPACE] && sistema.leerTicks() < DURACION_TITULO) {
+    while (!sistema.teclas[KEY_SPACE] && sistema.leerTicks() < DURACION_TITULO && !sistema.cierrePedido()) {
     }
     sistema.limpiarPagina();
 }
@@ -67,6 +72,10 @@ int CJuego::menuPrincipal()
     BITMAP* imagen = mostrarPantalla("graphics/main.bmp");
     int opcion = 0;
     while (!sistema.teclas[KEY_1]) {
+        if (sistema.cierrePedido()) {
+            opcion = 2;
+            break;
+        }
         if (sistema.teclas[KEY_2]) {
             opcion = 1;
             break;
@@ -89,12 +98,18 @@ void CJuego::bucleTitulo()
         case 1: segundaOpcion(); break;
         default: marcarSalida(); break;
         }
+        // Si se cerró la ventana durante la partida, se sale sin volver al menú.
+        if (sistema.cierrePedido())
+            marcarSalida();
     } while (!debeSalir());
 }
 
-// Todavía no hay fase que jugar: se vuelve al menú sin más.
+// Si la fase no se puede cargar, la excepción sale hacia ejecutar.
 void CJuego::jugar()
 {
+    CPartida partida;
+    partida.fase = new CFase1();
+    partida.jugarFase();
     sistema.limpiarPagina();
 }
 

@@ -21,7 +21,7 @@ CSistema::CSistema()
       hojaEnemigos(nullptr), hojaComunes(nullptr),
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
-      allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false)
+      allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false)
 {
     if (!instancia)
         instancia = this;
@@ -40,11 +40,13 @@ void CSistema::usarDispositivos(CDispositivos* otros)
 
 void CSistema::inicializar()
 {
+    cierre.store(false, std::memory_order_relaxed);
     if (dispositivos->iniciarAllegro() != 0)
         throw CExcepcion(ERROR_ALLEGRO);
     allegroIniciado = true;
     dispositivos->fijarProfundidadColor();
     abrirModoGrafico();
+    dispositivos->instalarAvisoCierre(avisarCierre);
     if (dispositivos->instalarTeclado() != 0)
         throw CExcepcion(ERROR_TECLADO);
     tecladoInstalado = true;
@@ -194,4 +196,17 @@ void CSistema::escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int co
 void CSistema::contarTick()
 {
     instancia->ticks.fetch_add(1, std::memory_order_relaxed);
+}
+
+void CSistema::avisarCierre()
+{
+    instancia->cierre.store(true, std::memory_order_relaxed);
+}
+
+// Se duerme de milisegundo en milisegundo: el tick dura diez y no se sabe
+// en qué punto de él estamos.
+void CSistema::esperarTickDistinto(uint32_t tick)
+{
+    while (leerTicks() == tick)
+        dispositivos->dormir(1);
 }

@@ -52,6 +52,16 @@ public:
 
     static void contarTick();
 
+    // El botón de cerrar de la ventana: se anota y cada espera lo mira.
+    static void avisarCierre();
+    bool cierrePedido() const { return cierre.load(std::memory_order_relaxed); }
+
+    // Duerme hasta que el reloj deje de marcar ese tick.
+    void esperarTickDistinto(uint32_t tick);
+
+    // Carga una hoja de sprites con su paleta; si no se puede leer, error de archivos.
+    BITMAP* cargarHoja(const char* nombre);
+
     // Cambia la plataforma (las pruebas usan una simulada); la de verdad es Allegro.
     void usarDispositivos(CDispositivos* otros);
     CDispositivos* dispositivosActuales() const { return dispositivos; }
@@ -61,12 +71,12 @@ private:
     void fijarConmutacion();
     void instalarSonido();
     void crearPaginas();
-    BITMAP* cargarHoja(const char* nombre);
 
     CDispositivos* dispositivos;
     bool allegroIniciado;
     bool tecladoInstalado;
     bool temporizadorInstalado;
+    std::atomic<bool> cierre;
 };
 
 extern CSistema sistema;

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "shell/CSistema.h"
+
 CDispositivosSimulados::CDispositivosSimulados()
-    : teclas(), presentadas(0), contador(nullptr), periodoContador(0)
+    : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0)
 {
 }
 
@@ -11,6 +13,8 @@ CDispositivosSimulados::~CDispositivosSimulados()
 {
     for (MIDI* musica : musicas)
         delete musica;
+    for (auto& [nombre, imagen] : imagenes)
+        destroy_bitmap(imagen);
 }
 
 int CDispositivosSimulados::anotar(const std::string& nombre)
@@ -76,14 +80,20 @@ BITMAP* CDispositivosSimulados::cargarImagen(const char* nombre)
 {
     if (anotar(std::string("imagen ") + nombre) != 0)
         return nullptr;
+    auto propia = imagenes.find(nombre);
+    if (propia != imagenes.end()) {
+        BITMAP* copia = create_bitmap(propia->second->w, propia->second->h);
+        blit(propia->second, copia, 0, 0, 0, 0, copia->w, copia->h);
+        return copia;
+    }
     BITMAP* imagen = create_bitmap(640, 480);
     clear_to_color(imagen, colorDeImagen(nombre));
     return imagen;
 }
 
+// Sin anotar: una partida presenta miles de cuadros.
 void CDispositivosSimulados::presentar(BITMAP*)
 {
-    anotar("presentar");
     ++presentadas;
     if (alPresentar)
         alPresentar(presentadas);
@@ -97,6 +107,18 @@ void CDispositivosSimulados::instalarContador(void (*contadorNuevo)(), int milis
 }
 
 volatile char* CDispositivosSimulados::estadoTeclas() { return teclas; }
+
+void CDispositivosSimulados::instalarAvisoCierre(void (*aviso)())
+{
+    anotar("aviso de cierre");
+    avisoCierre = aviso;
+}
+
+void CDispositivosSimulados::dormir(int)
+{
+    ++siestas;
+    CSistema::contarTick();
+}
 
 void CDispositivosSimulados::mostrarMensaje(const char* texto)
 {

@@ -2,6 +2,7 @@
 #define CDISPOSITIVOSSIMULADOS_H
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ public:
     void (*contador)();
     int periodoContador;
     std::vector<std::string> mensajes;
+    void (*avisoCierre)();
+    // Cada siesta del juego deja pasar un tick del reloj simulado.
+    int siestas;
+    // Dibujos que cargarImagen entrega (una copia) en vez del color liso.
+    std::map<std::string, BITMAP*> imagenes;
 
     bool llamo(const std::string& nombre) const;
     // Color con que se pinta cada dibujo cargado, para reconocerlo en pantalla.
@@ -48,6 +54,8 @@ public:
     void presentar(BITMAP* pagina) override;
     void instalarContador(void (*contadorNuevo)(), int milisegundos) override;
     volatile char* estadoTeclas() override;
+    void instalarAvisoCierre(void (*aviso)()) override;
+    void dormir(int milisegundos) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;

@@ -62,14 +62,35 @@ TEST_F(PruebaFlujo, PresentacionEspacioMenuYSalirConTres)
     EXPECT_EQ(simulados.llamadas.back(), "salirAllegro");
 }
 
-TEST_F(PruebaFlujo, LaSegundaOpcionYJugarVuelvenAlMenu)
+TEST_F(PruebaFlujo, LaSegundaOpcionVuelveAlMenu)
 {
-    guion({ { KEY_SPACE }, { KEY_2 }, { KEY_1 }, { KEY_3 } });
+    guion({ { KEY_SPACE }, { KEY_2 }, { KEY_2 }, { KEY_3 } });
     CJuego juego;
     EXPECT_EQ(juego.ejecutar(), 0);
     EXPECT_EQ(pantallas, (std::vector<int>{ presentacion(), menu(), menu(), menu() }));
     EXPECT_EQ(cuantas("imagen graphics/main.bmp"), 3);
     EXPECT_EQ(cuantas("tocar"), 1);
+}
+
+// El botón de cerrar acaba el programa como la tecla 3, desde donde sea.
+TEST_F(PruebaFlujo, CerrarLaVentanaSaleSinError)
+{
+    simulados.alPresentar = [this](int n) {
+        pantallas.push_back(n);
+        if (n == 1)
+            simulados.avisoCierre();
+    };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(pantallas, (std::vector<int>{ 1 }));
+    EXPECT_FALSE(simulados.llamo("tocar"));
+    EXPECT_EQ(simulados.llamadas.back(), "salirAllegro");
+
+    // En el menú: vuelve como si se hubiera pulsado la 3.
+    simulados.llamadas.clear();
+    sistema.inicializar();
+    simulados.avisoCierre();
+    EXPECT_EQ(juego.menuPrincipal(), 2);
 }
 
 TEST_F(PruebaFlujo, SinLaMusicaDeFaseAvisaYNoMuestraNada)

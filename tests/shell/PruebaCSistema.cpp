@@ -35,7 +35,7 @@ protected:
 };
 
 const Llamadas ARRANQUE_COMPLETO = {
-    "iniciarAllegro", "profundidad", "modoGrafico 0", "teclado", "temporizador",
+    "iniciarAllegro", "profundidad", "modoGrafico 0", "aviso de cierre", "teclado", "temporizador",
     "conmutacion amnesia", "sonido con midi", "midi musics/fase1.mid", "midi musics/tokecillo.mid",
     "pagina", "pagina", "imagen graphics/enemigos.bmp", "imagen graphics/comunes.bmp", "contador",
 };

@@ -1,0 +1,43 @@
+#include "player/CDisparo.h"
+
+#include "player/CExplosion.h"
+#include "shell/CSistema.h"
+#include "world/CListaEntidades.h"
+
+void explotar(int32_t x, int32_t y)
+{
+    listaEntidades.agregar(new CExplosion(x - 25, y - 25));
+}
+
+CDisparo::CDisparo(int32_t xInicial, int32_t yInicial) : ultimoTick(sistema.leerTicks())
+{
+    x = xInicial;
+    y = yInicial;
+    cajaX1 = cajaY1 = 0;
+    cajaX2 = cajaY2 = 19;
+    hoja = sistema.hojaComunes;
+    estado = 0;
+    tipo = TIPO_DISPARO;
+    sistema.disparosVivos += 1;
+}
+
+void CDisparo::actualizar()
+{
+    uint32_t ahora = sistema.leerTicks();
+    uint32_t transcurridos = ahora - ultimoTick;
+    if (transcurridos == 0)
+        return;
+    x += static_cast<int32_t>(8 * transcurridos);
+    ultimoTick = ahora;
+    if (x > 640 || estado == 1) {
+        sistema.disparosVivos -= 1;
+        if (estado == 1)
+            explotar(x, y);
+        listaEntidades.quitarYBorrar(this);
+    }
+}
+
+void CDisparo::dibujar()
+{
+    masked_blit(hoja, sistema.paginaDibujo, 0, 32, x, y, 20, 20);
+}

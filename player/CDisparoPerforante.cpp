@@ -1,0 +1,52 @@
+#include "player/CDisparoPerforante.h"
+
+#include "player/CDisparo.h"
+#include "shell/CSistema.h"
+#include "world/CListaEntidades.h"
+
+CDisparoPerforante::CDisparoPerforante(int32_t xInicial, int32_t yInicial)
+    : ultimoTick(sistema.leerTicks()), impactos(0)
+{
+    x = xInicial;
+    y = yInicial;
+    cajaX1 = cajaY1 = 0;
+    cajaX2 = cajaY2 = 19;
+    hoja = sistema.hojaComunes;
+    estado = 0;
+    tipo = TIPO_DISPARO;
+    sistema.disparosVivos += 1;
+}
+
+// Tras un impacto que aguanta no mira el borde en ese paso: si ya lo pasó,
+// se va en el siguiente.
+void CDisparoPerforante::actualizar()
+{
+    uint32_t ahora = sistema.leerTicks();
+    uint32_t transcurridos = ahora - ultimoTick;
+    if (transcurridos == 0)
+        return;
+    x += static_cast<int32_t>(10 * transcurridos);
+    ultimoTick = ahora;
+    if (estado == 1) {
+        if (impactos < 3) {
+            impactos += 1;
+            estado = 0;
+            explotar(x, y);
+            return;
+        }
+        const int32_t ultimaX = x, ultimaY = y;
+        sistema.disparosVivos -= 1;
+        listaEntidades.quitarYBorrar(this);
+        explotar(ultimaX, ultimaY);
+        return;
+    }
+    if (x > 640) {
+        sistema.disparosVivos -= 1;
+        listaEntidades.quitarYBorrar(this);
+    }
+}
+
+void CDisparoPerforante::dibujar()
+{
+    masked_blit(hoja, sistema.paginaDibujo, 120, 32, x, y, 20, 20);
+}

@@ -1,0 +1,51 @@
+#ifndef CFASE1_H
+#define CFASE1_H
+
+#include <allegro.h>
+
+#include <cstdint>
+
+#include "stage/CFase.h"
+
+// La única fase del juego: dos capas de losetas de 64x64 con parallax y la
+// tabla de apariciones de enemigos por columna.
+class CFase1 : public CFase {
+public:
+    static const int FILAS = 7;
+    static const int COLUMNAS_CERCANA = 256;
+    static const int COLUMNAS_LEJANA = 72;
+    static const int LADO_LOSETA = 64;
+    // Donde se para el scroll: las diez últimas columnas llenan la pantalla.
+    static const uint32_t FIN_DESPLAZAMIENTO = (COLUMNAS_CERCANA - 10) * LADO_LOSETA;
+
+    CFase1();
+    ~CFase1() override;
+
+    void cargar(const char* rutaMapa, const char* rutaHoja) override;
+    void actualizarEntidades() override;
+    void dibujar() override;
+    void avanzar(uint32_t transcurridos) override;
+    void iniciar() override;
+
+    uint8_t capaCercana[FILAS][COLUMNAS_CERCANA];
+    uint8_t capaLejana[FILAS][COLUMNAS_LEJANA];
+    uint8_t aparicion[COLUMNAS_CERCANA];
+    int32_t aparicionX[COLUMNAS_CERCANA];
+    int32_t aparicionY[COLUMNAS_CERCANA];
+    uint32_t desplazamiento;
+    BITMAP* hojaFase;
+
+private:
+    void leerMapa(const char* rutaMapa);
+    void prepararLosetas();
+    void liberarLosetas();
+    void dibujarCapaLejana();
+    void dibujarCapaCercana();
+    void dibujarLosetaCercana(int loseta, int destinoX, int destinoY);
+
+    // Cada loseta de la capa cercana, ya con su máscara resuelta: pinta los
+    // mismos píxeles que un masked_blit desde la hoja, en una fracción del tiempo.
+    RLE_SPRITE* losetas[256];
+};
+
+#endif

@@ -1,0 +1,70 @@
+#ifndef MUNDODEPRUEBA_H
+#define MUNDODEPRUEBA_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/CSistema.h"
+#include "tests/shell/PruebaConSimulados.h"
+#include "world/CEntidad.h"
+
+// Colores de los dibujos de prueba: cada cifra, cada loseta y cada cuadro
+// de la rana tiene el suyo, para reconocerlos en la página.
+int colorCifra(int cifra);
+int colorLoseta(int loseta);
+int colorCuadroRana(int cuadro);
+const int COLOR_MARCADOR_R = 40;
+
+// Mapa de texto con los cinco bloques; las losetas cercanas y lejanas se
+// eligen con una función de (fila, columna).
+std::string textoMapa(const std::function<int(int, int)>& cercana, const std::function<int(int, int)>& lejana,
+                      const std::string& separador = ",");
+
+// El motor arrancado sobre la plataforma simulada, con hojas de dibujos
+// reconocibles, una carpeta de trabajo propia con maps/fase1.map y el reloj
+// en un tick fijo. Al acabar vacía la lista de entidades.
+class MundoDePrueba : public PruebaConSimulados {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void escribirMapa(const std::string& texto);
+    void avanzarTicks(uint32_t n) { sistema.fijarTicks(sistema.leerTicks() + n); }
+    void pulsar(int tecla, bool abajo = true) { simulados.teclas[tecla] = abajo ? 1 : 0; }
+    int pixel(int x, int y) const { return getpixel(sistema.paginaDibujo, x, y); }
+    std::vector<CEntidad*> entidades() const;
+    template <class T> std::vector<T*> entidadesDe() const
+    {
+        std::vector<T*> halladas;
+        for (CEntidad* e : entidades())
+            if (T* t = dynamic_cast<T*>(e))
+                halladas.push_back(t);
+        return halladas;
+    }
+
+    std::string carpeta;
+    std::string carpetaAnterior;
+};
+
+// Entidad de prueba: cuenta sus llamadas en un registro común y, si se le
+// pide, se quita durante su actualizar.
+class CEntidadDePrueba : public CEntidad {
+public:
+    CEntidadDePrueba(const std::string& nombre, int tipo, std::vector<std::string>* registro);
+    ~CEntidadDePrueba() override;
+    void alImpactar(CEntidad* otra) override;
+    void actualizar() override;
+    void dibujar() override;
+    void caja(int x, int y, int x2, int y2);
+
+    std::string nombre;
+    std::vector<std::string>* registro;
+    bool quitarse = false;
+    // Entidad que se añade a la lista al actualizarse (una sola vez).
+    CEntidad* crearAlActualizar = nullptr;
+    // Qué hace al recibir un impacto: por defecto, gastar a la otra.
+    std::function<void(CEntidadDePrueba*, CEntidad*)> reaccion;
+};
+
+#endif

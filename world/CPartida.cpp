@@ -1,0 +1,139 @@
+#include "world/CPartida.h"
+
+#include "player/CRana.h"
+#include "shell/CSistema.h"
+#include "shell/Teclas.h"
+#include "stage/CFase.h"
+#include "world/CListaEntidades.h"
+
+namespace {
+const int32_t ENERGIA_INICIAL = 74;
+const int32_t POTENCIA_INICIAL = 74;
+const int Y_CIFRAS = 455;
+const int LADO_CIFRA = 16;
+}
+
+CPartida::CPartida()
+    : fase(nullptr), inicioFase(0), ultimoVolteo(0), cuadros(0), inicioVentana(0), cuadrosPorSegundo(0)
+{
+}
+
+CPartida::~CPartida()
+{
+    delete fase;
+}
+
+void CPartida::jugarFase()
+{
+    empezar();
+    do
+        jugarCuadro();
+    while (!terminada());
+    terminar();
+}
+
+void CPartida::empezar()
+{
+    inicioFase = sistema.leerTicks();
+    jugador = new CRana();
+    listaEntidades.agregar(jugador);
+    jugador->energia = ENERGIA_INICIAL;
+    jugador->potencia = POTENCIA_INICIAL;
+    fase->iniciar();
+    cuadros = 0;
+    inicioVentana = inicioFase;
+    cuadrosPorSegundo = 0;
+    // El primer cuadro no espera a nadie.
+    ultimoVolteo = inicioFase - 1;
+}
+
+void CPartida::jugarCuadro()
+{
+    fase->avanzar(sistema.leerTicks() - inicioFase);
+    fase->actualizarEntidades();
+    chocarConRana();
+    chocarDisparos();
+    fase->dibujar();
+    dibujarMarcador(jugador);
+    medirCuadros();
+    voltear();
+}
+
+bool CPartida::terminada() const
+{
+    return sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
+}
+
+void CPartida::terminar()
+{
+    listaEntidades.vaciar();
+    delete fase;
+    fase = nullptr;
+}
+
+// La rana contra todo lo que no es ella, en el orden de la lista.
+void CPartida::chocarConRana()
+{
+    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente) {
+        CEntidad* otra = nodo->entidad;
+        if (otra->tipo != TIPO_RANA && jugador->colisiona(otra))
+            jugador->alImpactar(otra);
+    }
+}
+
+// Cada enemigo solo contra los disparos que van detrás de él en la lista:
+// un disparo que ya volaba cuando el enemigo apareció no le da nunca.
+void CPartida::chocarDisparos()
+{
+    for (NodoEntidad* i = listaEntidades.cabeza; i; i = i == listaEntidades.cola ? nullptr : i->siguiente) {
+        CEntidad* enemigo = i->entidad;
+        if (enemigo->tipo != TIPO_ENEMIGO)
+            continue;
+        for (NodoEntidad* j = i; j; j = j == listaEntidades.cola ? nullptr : j->siguiente) {
+            CEntidad* disparo = j->entidad;
+            // Un enemigo que muere en esta pasada deja de ser blanco en el acto.
+            if (enemigo->tipo != TIPO_ENEMIGO)
+                break;
+            if (disparo != enemigo && disparo->tipo == TIPO_DISPARO && enemigo->colisiona(disparo))
+                enemigo->alImpactar(disparo);
+        }
+    }
+}
+
+void CPartida::dibujarMarcador(CRana* rana)
+{
+    blit(sistema.hojaComunes, sistema.paginaDibujo, 0, 0, 0, 448, 640, 32);
+    dibujarNumero(rana->potencia, 312, 264);
+    dibujarNumero(rana->energia, 100, 52);
+}
+
+void CPartida::dibujarNumero(int32_t valor, int xUnidades, int limite)
+{
+    for (int x = xUnidades; x > limite; x -= LADO_CIFRA) {
+        int cifra = valor % 10;
+        blit(sistema.hojaComunes, sistema.paginaDibujo, LADO_CIFRA * cifra, 102, x, Y_CIFRAS, LADO_CIFRA, LADO_CIFRA);
+        valor /= 10;
+    }
+}
+
+// Cuadros por segundo: se recalcula cuando ha pasado algo más de un segundo.
+void CPartida::medirCuadros()
+{
+    cuadros += 1;
+    uint32_t ahora = sistema.leerTicks();
+    if (ahora - inicioVentana > 100) {
+        cuadrosPorSegundo = cuadros * 100 / (ahora - inicioVentana);
+        inicioVentana = ahora;
+        cuadros = 0;
+    }
+    dibujarNumero(static_cast<int32_t>(cuadrosPorSegundo), 400, 352);
+}
+
+// Como mucho un cuadro por tick: sin esto, en X11 el bucle daría miles de
+// vueltas por segundo y lo que se mueve a golpe de llamada iría desbocado.
+void CPartida::voltear()
+{
+    sistema.esperarTickDistinto(ultimoVolteo);
+    sistema.voltearPaginas();
+    ultimoVolteo = sistema.leerTicks();
+}

@@ -1,0 +1,44 @@
+#ifndef CPARTIDA_H
+#define CPARTIDA_H
+
+#include <cstdint>
+
+class CFase;
+class CRana;
+
+// Una partida de la fase: crea la rana, corre los cuadros hasta Escape, el
+// fin de la energía o el cierre de la ventana, y lo deshace todo al final.
+class CPartida {
+public:
+    CPartida();
+    // Si la partida no llegó a jugarse (la rana no se pudo cargar), la fase
+    // sigue siendo suya y se borra aquí.
+    ~CPartida();
+
+    void jugarFase();
+    void dibujarMarcador(CRana* rana);
+    // Cifras de 16 píxeles de derecha a izquierda, desde la de las unidades
+    // en xUnidades, mientras x quede por encima del límite.
+    void dibujarNumero(int32_t valor, int xUnidades, int limite);
+    // Las dos pasadas de choques de cada cuadro.
+    void chocarConRana();
+    void chocarDisparos();
+
+    CFase* fase;
+
+private:
+    void empezar();
+    void jugarCuadro();
+    void medirCuadros();
+    void voltear();
+    bool terminada() const;
+    void terminar();
+
+    uint32_t inicioFase;
+    uint32_t ultimoVolteo;
+    uint32_t cuadros;
+    uint32_t inicioVentana;
+    uint32_t cuadrosPorSegundo;
+};
+
+#endif
