@@ -45,6 +45,8 @@ protected:
 
     std::string carpeta;
     std::string carpetaAnterior;
+    // Lo que anotan las entidades de prueba; vive hasta después de vaciar la lista.
+    std::vector<std::string> registro;
 };
 
 // Entidad de prueba: cuenta sus llamadas en un registro común y, si se le
