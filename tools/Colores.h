@@ -26,6 +26,11 @@ constexpr Color AGUA_HONDA{8, 40, 56};
 constexpr Color PANEL{18, 30, 36};
 constexpr Color BORDE_PANEL{120, 190, 90};
 constexpr Color AZUL_DISPARO{120, 220, 255};
+// Marcador: cifras de cabina sobre un fondo casi negro.
+constexpr Color FONDO_CIFRAS{6, 12, 14};
+constexpr Color CIFRA_ENCENDIDA{255, 184, 48};
+constexpr Color ROSA_FLOR{236, 140, 190};
+constexpr Color VIOLETA{170, 110, 230};
 }
 
 // Los lienzos son de 24 bits: así el BMP guarda el color exacto.

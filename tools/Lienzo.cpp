@@ -5,6 +5,8 @@
 #include <allegro.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 Lienzo::Lienzo(int ancho, int alto, const Color& fondo)
     : bmp_(create_bitmap_ex(24, ancho, alto))
@@ -43,17 +45,55 @@ int anchoTexto(const std::string& s, int escala)
     return text_length(font, s.c_str()) * escala;
 }
 
+namespace {
+// La fuente de 8x8 trae las mayúsculas con tilde aplastadas como si fueran
+// minúsculas: se escribe la vocal sola y la tilde se pinta encima a mano.
+constexpr int ALTO_TILDE = 3;
+
+struct TextoSinTildes {
+    std::string texto;
+    std::vector<std::string> antesDeCadaTilde;
+};
+
+TextoSinTildes separarTildes(const std::string& s)
+{
+    static const std::pair<const char*, char> MAYUSCULAS[] = {
+        {"\xC3\x81", 'A'}, {"\xC3\x89", 'E'}, {"\xC3\x8D", 'I'}, {"\xC3\x93", 'O'}, {"\xC3\x9A", 'U'}};
+    TextoSinTildes r;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        bool cambiada = false;
+        for (auto [tilde, vocal] : MAYUSCULAS)
+            if (s.compare(i, 2, tilde) == 0) {
+                r.antesDeCadaTilde.push_back(r.texto);
+                r.texto += vocal;
+                ++i;
+                cambiada = true;
+                break;
+            }
+        if (!cambiada)
+            r.texto += s[i];
+    }
+    return r;
+}
+}
+
 void Lienzo::texto(const std::string& s, int x, int y, int escala, const Color& color)
 {
-    int ancho = text_length(font, s.c_str());
-    int alto = text_height(font);
+    TextoSinTildes partes = separarTildes(s);
+    int margen = partes.antesDeCadaTilde.empty() ? 0 : ALTO_TILDE;
+    int ancho = text_length(font, partes.texto.c_str());
+    int alto = text_height(font) + margen;
     // Se pinta sobre magenta para que el escalado con máscara deje ver el fondo.
     BITMAP* chico = create_bitmap_ex(24, ancho, alto);
     if (!chico)
         throw std::runtime_error("no hay memoria para el texto \"" + s + "\"");
     clear_to_color(chico, bitmap_mask_color(chico));
-    textout_ex(chico, font, s.c_str(), 0, 0, aPixel(color), -1);
-    masked_stretch_blit(chico, bmp_, 0, 0, ancho, alto, x, y, ancho * escala, alto * escala);
+    textout_ex(chico, font, partes.texto.c_str(), 0, margen, aPixel(color), -1);
+    for (const std::string& antes : partes.antesDeCadaTilde) {
+        int cx = text_length(font, antes.c_str()) + 3;
+        line(chico, cx, 1, cx + 2, 0, aPixel(color));
+    }
+    masked_stretch_blit(chico, bmp_, 0, 0, ancho, alto, x, y - margen * escala, ancho * escala, alto * escala);
     destroy_bitmap(chico);
 }
 

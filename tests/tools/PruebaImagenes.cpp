@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace {
 using Bitmap = std::unique_ptr<BITMAP, void (*)(BITMAP*)>;
@@ -88,6 +90,49 @@ TEST_F(ImagenesGeneradas, LoQueNoSeUsaEnLasHojasEsMagenta)
         EXPECT_TRUE(esMagenta(comunes.get(), x, y)) << "comunes " << x << "," << y;
     for (auto [x, y] : {std::pair{511, 415}, {0, 0}, {300, 95}, {480, 300}, {128, 100}, {190, 228}, {0, 292}})
         EXPECT_TRUE(esMagenta(enemigos.get(), x, y)) << "enemigos " << x << "," << y;
+}
+
+TEST_F(ImagenesGeneradas, EnComunesSoloHayDibujoDentroDeCadaSprite)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    ASSERT_TRUE(comunes);
+    struct Zona {
+        int x, y, ancho, alto;
+    };
+    // Todo lo que queda fuera de los sprites y del marcador.
+    for (const Zona& z : {Zona{160, 32, 480, 20}, Zona{150, 52, 490, 50}, Zona{160, 102, 480, 16},
+                          Zona{0, 118, 640, 10}, Zona{100, 32, 20, 20}}) {
+        int pintados = 0;
+        for (int y = z.y; y < z.y + z.alto; ++y)
+            for (int x = z.x; x < z.x + z.ancho; ++x)
+                pintados += !esMagenta(comunes.get(), x, y);
+        EXPECT_EQ(pintados, 0) << "zona libre en " << z.x << "," << z.y;
+    }
+    // Las esquinas de cada sprite quedan transparentes y el centro no.
+    std::vector<Zona> sprites = {{0, 32, 20, 20}, {120, 32, 20, 20}, {140, 32, 20, 20}, {80, 32, 20, 20}};
+    for (int f = 0; f < 4; ++f)
+        sprites.push_back({20 + 15 * f, 32, 15, 15});
+    for (int f = 0; f < 3; ++f)
+        sprites.push_back({50 * f, 52, 50, 50});
+    for (const Zona& z : sprites) {
+        int fin = z.x + z.ancho - 1, abajo = z.y + z.alto - 1;
+        for (auto [x, y] : {std::pair{z.x, z.y}, {fin, z.y}, {z.x, abajo}, {fin, abajo}})
+            EXPECT_TRUE(esMagenta(comunes.get(), x, y)) << "esquina " << x << "," << y;
+        EXPECT_GT(colores(comunes.get(), z.x, z.y, z.ancho, z.alto), 2) << "sprite en " << z.x << "," << z.y;
+    }
+}
+
+TEST_F(ImagenesGeneradas, LasCifrasTienenElFondoDeSuHueco)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    ASSERT_TRUE(comunes);
+    int hueco = getpixel(comunes.get(), comunes::HUECOS_CIFRAS_X[0], comunes::Y_CIFRAS);
+    // El borde de cada celda: así la cifra se funde con el hueco sin recuadro.
+    for (int d = 0; d <= 9; ++d)
+        for (int i = 0; i < 16; ++i)
+            for (auto [x, y] : {std::pair{i, 0}, {i, 15}, {0, i}, {15, i}})
+                EXPECT_EQ(getpixel(comunes.get(), d * 16 + x, comunes::Y_DIGITOS + y), hueco)
+                    << "dígito " << d << " en " << x << "," << y;
 }
 
 TEST_F(ImagenesGeneradas, LosHuecosDeCifrasDelMarcadorEstanLisos)
