@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # Utilidades de las pruebas de punta a punta: un servidor X propio, el juego
 # en una copia de su carpeta, teclas de verdad y capturas de su ventana.
-# Uso desde cada prueba: source comun.sh <carpeta-del-juego>
+# Uso desde cada prueba: source comun.sh <carpeta-del-juego> [prueba-sonido] [cerrar-ventana]
 set -u
 
 CARPETA_JUEGO=$(cd "$1" && pwd)
+CERRAR_VENTANA=${3:-}
 TRABAJO=$(mktemp -d /tmp/rana-e2e.XXXXXX)
 JUEGO="$TRABAJO/juego"
 XPID=""
 WID=""
 
+# Solo se matan los procesos propios, por su número: el juego, lo que él
+# lanzó (el aviso de xmessage) y el Xvfb.
 limpiar() {
-    [ -n "${PID_JUEGO:-}" ] && kill "$PID_JUEGO" 2>/dev/null
-    pkill -f "$TRABAJO" 2>/dev/null
+    if [ -n "${PID_JUEGO:-}" ]; then
+        local hijo
+        for hijo in $(pgrep -P "$PID_JUEGO" 2>/dev/null); do kill "$hijo" 2>/dev/null; done
+        kill "$PID_JUEGO" 2>/dev/null
+    fi
     [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
     rm -rf "$TRABAJO"
 }
@@ -109,4 +115,111 @@ esperarFin() {
         sleep 0.1
     done
     fallar "el juego sigue vivo tras $segundos s"
+}
+
+# Lanza el juego y lo deja en el menú: el Espacio sostenido desde la
+# presentación acaba también la espera del título, sin música.
+llegarAlMenu() {
+    lanzarJuego
+    esperarVentana "Escuadr"
+    esperarPantalla "$JUEGO/graphics/pelmora.bmp"
+    xdotool windowfocus --sync "$WID"
+    xdotool keydown space
+    esperarPantalla "$JUEGO/graphics/main.bmp" 8
+    xdotool keyup space
+}
+
+# Píxeles distintos (más de un 6 %) entre dos recortes WxH+X+Y de dos imágenes.
+diferenciasRecorte() {
+    compare -metric AE -fuzz 6% "$1[$2]" "$3[$4]" null: 2>&1 | cut -d' ' -f1
+}
+
+# Espera a que la ventana muestre la franja del marcador de una partida: la
+# de comunes.bmp, salvo las nueve cifras (como mucho 2304 píxeles).
+esperarPartida() {
+    local segundos=${1:-10} captura="$TRABAJO/captura.png" d=""
+    for _ in $(seq $((segundos * 5))); do
+        kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó en vez de empezar la partida"
+        if capturar "$captura"; then
+            d=$(diferenciasRecorte "$captura" 640x32+0+448 "$JUEGO/graphics/comunes.bmp" 640x32+0+0)
+            [ "${d%.*}" -lt 2600 ] 2>/dev/null && return 0
+        fi
+        sleep 0.2
+    done
+    cp "$captura" "/tmp/rana-ultima-captura.png" 2>/dev/null
+    fallar "no se ve el marcador de la partida ($d píxeles distintos; última captura en /tmp/rana-ultima-captura.png)"
+}
+
+# Desde el menú, la tecla 1 y la partida en pantalla.
+empezarPartida() {
+    pulsar 1
+    esperarPartida 10
+}
+
+# F8 sostenida mientras sale una andanada: el juego guarda el cuadro anterior.
+disparoConCaptura() {
+    xdotool windowfocus --sync "$WID"
+    xdotool keydown F8
+    sleep 0.05
+    xdotool keydown space
+    sleep 0.1
+    xdotool keyup space
+    sleep 0.05
+    xdotool keyup F8
+}
+
+# Espera a que exista la captura dada, entera (640x480).
+esperarCaptura() {
+    local archivo=$1 segundos=${2:-5}
+    for _ in $(seq $((segundos * 10))); do
+        if [ -f "$archivo" ] && [ "$(identify -format '%wx%h' "$archivo" 2>/dev/null)" = "640x480" ]; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    fallar "no apareció $(basename "$archivo") entera"
+}
+
+# La cifra (0-9) que muestra la celda de 16x16 en (x, y) de una imagen: la de
+# comunes.bmp que más se le parece. Falla si ninguna coincide o si dos se
+# parecen casi igual, para no leer una cifra por otra.
+leerCifra() {
+    local imagen=$1 x=$2 y=$3 d mejor=-1 menor=99999 segunda=99999
+    for d in 0 1 2 3 4 5 6 7 8 9; do
+        local n
+        n=$(diferenciasRecorte "$imagen" "16x16+$x+$y" "$JUEGO/graphics/comunes.bmp" "16x16+$((16 * d))+102")
+        n=${n%.*}
+        [ -n "$n" ] || fallar "compare no midió la celda ($x, $y) de $(basename "$imagen")"
+        if [ "$n" -lt "$menor" ]; then
+            segunda=$menor; menor=$n; mejor=$d
+        elif [ "$n" -lt "$segunda" ]; then
+            segunda=$n
+        fi
+    done
+    if [ "$menor" -gt 4 ] || [ "$segunda" -lt 8 ]; then
+        echo "?"
+    else
+        echo "$mejor"
+    fi
+}
+
+# Las tres cifras que empiezan en x (y 455), de 16 en 16.
+leerNumero() {
+    local imagen=$1 x=$2 c numero=""
+    for c in 0 1 2; do
+        numero+=$(leerCifra "$imagen" $((x + 16 * c)) 455)
+    done
+    echo "$numero"
+}
+
+# Caja que ocupa el verde de la rana (92,196,64) en una imagen: ANCHOxALTO+X+Y.
+cajaRana() {
+    convert "$1" -alpha off -fuzz 4% -fill black +opaque 'rgb(92,196,64)' \
+        -fill white -opaque 'rgb(92,196,64)' -format '%@' info: 2>/dev/null
+}
+
+# Botón de cerrar de la ventana del juego (WM_DELETE_WINDOW).
+cerrarVentana() {
+    [ -x "$CERRAR_VENTANA" ] || fallar "falta la herramienta cerrar-ventana"
+    "$CERRAR_VENTANA" "$WID" || fallar "cerrar-ventana no pudo mandar el cierre a $WID"
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# En el menú, la tecla 2 y la tecla 1 (aún sin fase) vuelven al menú; el
+# En el menú, la tecla 2 vuelve al menú (no tiene pantalla propia); el
 # programa sigue respondiendo y sale con la 3.
 source "$(dirname "$0")/comun.sh" "$1"
 
@@ -11,7 +11,7 @@ esperarPantalla "$JUEGO/graphics/pelmora.bmp"
 pulsar space
 esperarPantalla "$JUEGO/graphics/main.bmp" 8
 
-for tecla in 2 1 2; do
+for tecla in 2 2; do
     pulsar "$tecla"
     sleep 0.5
     kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó tras la tecla $tecla"
