@@ -17,4 +17,5 @@ void generarHojas(const CarpetaSalida& salida)
 {
     guardarHoja(salida, "graphics/comunes.bmp", ANCHO_COMUNES, ALTO_COMUNES, dibujarHojaComunes);
     guardarHoja(salida, "graphics/enemigos.bmp", ANCHO_ENEMIGOS, ALTO_ENEMIGOS, dibujarHojaEnemigos);
+    guardarHoja(salida, "graphics/rana.bmp", ANCHO_RANA, ALTO_RANA, dibujarHojaRana);
 }

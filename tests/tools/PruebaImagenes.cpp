@@ -1,6 +1,7 @@
 #include "AllegroSinPantalla.h"
 
 #include "tools/CarpetaSalida.h"
+#include "tools/Colores.h"
 #include "tools/Hojas.h"
 #include "tools/Pantallas.h"
 
@@ -62,7 +63,8 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
     };
     for (const Esperado& e : {Esperado{"graphics/pelmora.bmp", 640, 480}, Esperado{"graphics/main.bmp", 640, 480},
                               Esperado{"graphics/comunes.bmp", 640, 128},
-                              Esperado{"graphics/enemigos.bmp", 512, 416}}) {
+                              Esperado{"graphics/enemigos.bmp", 512, 416},
+                              Esperado{"graphics/rana.bmp", 400, 50}}) {
         Bitmap b = cargar(e.archivo);
         ASSERT_TRUE(b) << e.archivo;
         EXPECT_EQ(b->w, e.ancho) << e.archivo;
@@ -166,4 +168,25 @@ TEST_F(ImagenesGeneradas, LosDiezDigitosSonVisiblesYDistintos)
         formas.insert(forma);
     }
     EXPECT_EQ(formas.size(), 10u);
+}
+
+TEST_F(ImagenesGeneradas, ElVerdeDeLaRanaSoloLoLlevaLaRana)
+{
+    // El juego corre a 16 bits y Allegro convierte truncando a 5-6-5: basta
+    // con que otro color caiga en el mismo escalón para confundirse con ella.
+    auto a16 = [](int p) { return (getr24(p) >> 3) << 11 | (getg24(p) >> 2) << 5 | (getb24(p) >> 3); };
+    const Color& verde = ::colores::VERDE_RANA;
+    const int rana16 = a16(makecol24(verde.r, verde.g, verde.b));
+    auto cuantos = [&](const char* archivo) {
+        Bitmap b = cargar(archivo);
+        EXPECT_TRUE(b) << archivo;
+        int iguales = 0;
+        for (int y = 0; b && y < b->h; ++y)
+            for (int x = 0; x < b->w; ++x)
+                iguales += a16(getpixel(b.get(), x, y)) == rana16;
+        return iguales;
+    };
+    EXPECT_GE(cuantos("graphics/rana.bmp"), 3 * 300);
+    for (const char* archivo : {"graphics/comunes.bmp", "graphics/enemigos.bmp"})
+        EXPECT_EQ(cuantos(archivo), 0) << archivo;
 }
