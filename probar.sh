@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
-# de punta a punta bajo Xvfb y, aparte, las unitarias con ASan y UBSan.
+# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas y,
+# aparte, las unitarias con ASan y UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
@@ -11,6 +12,28 @@ echo "== build normal y todas las pruebas"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$n"
 ctest --test-dir build --output-on-failure -j "$n"
+
+echo "== fuzzing del lector de mapas: libFuzzer con ASan y UBSan, 60 s"
+# Carpeta aparte con clang++; solo se compilan el lector y el fuzzer.
+fuzz=build/fuzz
+cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF
+cmake --build "$fuzz" --target fuzz_lector_mapa -j "$n"
+# El mapa de verdad de la fase también es semilla, si ya se genera.
+largo=20000
+if [ -f build/bin/maps/fase1.map ]; then
+    cp build/bin/maps/fase1.map "$fuzz/fuzz/semillas/fase1.map"
+    tam=$(stat -c %s build/bin/maps/fase1.map)
+    [ "$tam" -lt $((largo - 4096)) ] || largo=$((tam + 4096))
+fi
+mkdir -p "$fuzz/fuzz/corpus"
+if ! "$fuzz/fuzz/fuzz_lector_mapa" -max_total_time=60 -max_len="$largo" -timeout=10 \
+        -dict="$fuzz/fuzz/mapa.dict" -artifact_prefix="$fuzz/fuzz/" -print_final_stats=1 \
+        "$fuzz/fuzz/corpus" "$fuzz/fuzz/semillas" > "$fuzz/fuzz/registro.txt" 2>&1; then
+    tail -n 60 "$fuzz/fuzz/registro.txt"
+    echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $fuzz/fuzz/"
+    exit 1
+fi
+grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$fuzz/fuzz/registro.txt" || true
 
 echo "== pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON

@@ -1,6 +1,7 @@
 # Paquetes de Debian que necesita el juego y los que añaden las pruebas.
 PAQUETES_JUEGO="g++ cmake make pkg-config liballegro4-dev x11-utils xfonts-base freepats"
-PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick"
+# clang y libclang-rt-dev traen libFuzzer para el fuzzing del lector de mapas.
+PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick clang libclang-rt-dev"
 
 # Instala con apt-get solo lo que falta; con sudo si no se es root.
 instalarPaquetes() {
