@@ -31,6 +31,23 @@ constexpr Color FONDO_CIFRAS{6, 12, 14};
 constexpr Color CIFRA_ENCENDIDA{255, 184, 48};
 constexpr Color ROSA_FLOR{236, 140, 190};
 constexpr Color VIOLETA{170, 110, 230};
+// Charca de la fase. Ningún verde cae en el escalón de 16 bits de VERDE_RANA:
+// por ese verde se reconoce a la rana en una captura.
+constexpr Color HIERBA{58, 142, 50};
+constexpr Color HIERBA_CLARA{126, 188, 74};
+constexpr Color BARRO{86, 60, 40};
+constexpr Color BARRO_OSCURO{58, 40, 28};
+constexpr Color BARRO_CLARO{128, 98, 68};
+constexpr Color HOJA_SAUCE{30, 74, 50};
+constexpr Color HOJA_SAUCE_CLARA{58, 112, 66};
+constexpr Color LIANA{44, 96, 52};
+constexpr Color MADERA{112, 76, 44};
+constexpr Color MADERA_OSCURA{66, 44, 28};
+constexpr Color MADERA_CLARA{168, 128, 84};
+constexpr Color PIEDRA{96, 100, 110};
+constexpr Color VERDE_NENUFAR{60, 148, 74};
+constexpr Color SILUETA{14, 22, 38};
+constexpr Color SILUETA_LEJANA{26, 42, 70};
 }
 
 // Los lienzos son de 24 bits: así el BMP guarda el color exacto.

@@ -64,7 +64,8 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
     for (const Esperado& e : {Esperado{"graphics/pelmora.bmp", 640, 480}, Esperado{"graphics/main.bmp", 640, 480},
                               Esperado{"graphics/comunes.bmp", 640, 128},
                               Esperado{"graphics/enemigos.bmp", 512, 416},
-                              Esperado{"graphics/rana.bmp", 400, 50}}) {
+                              Esperado{"graphics/rana.bmp", 400, 50},
+                              Esperado{"graphics/fase1.bmp", 1024, 256}}) {
         Bitmap b = cargar(e.archivo);
         ASSERT_TRUE(b) << e.archivo;
         EXPECT_EQ(b->w, e.ancho) << e.archivo;
@@ -187,6 +188,6 @@ TEST_F(ImagenesGeneradas, ElVerdeDeLaRanaSoloLoLlevaLaRana)
         return iguales;
     };
     EXPECT_GE(cuantos("graphics/rana.bmp"), 3 * 300);
-    for (const char* archivo : {"graphics/comunes.bmp", "graphics/enemigos.bmp"})
+    for (const char* archivo : {"graphics/comunes.bmp", "graphics/enemigos.bmp", "graphics/fase1.bmp"})
         EXPECT_EQ(cuantos(archivo), 0) << archivo;
 }
