@@ -1,6 +1,7 @@
 #include "tools/CarpetaSalida.h"
 #include "tools/Hojas.h"
 #include "tools/IndiceParches.h"
+#include "tools/Mapa.h"
 #include "tools/Musica.h"
 #include "tools/Pantallas.h"
 
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
         CarpetaSalida salida(argv[1]);
         generarPantallas(salida);
         generarHojas(salida);
+        generarMapas(salida);
         generarMusica(salida);
         generarIndiceParches(salida, INDICE_FREEPATS);
     } catch (const std::exception& e) {
