@@ -134,6 +134,6 @@ void CPartida::medirCuadros()
 void CPartida::voltear()
 {
     sistema.esperarTickDistinto(ultimoVolteo);
-    sistema.voltearPaginas();
     ultimoVolteo = sistema.leerTicks();
+    sistema.voltearPaginas();
 }

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include "player/CDisparo.h"
+#include "player/CRana.h"
+#include "shell/CJuego.h"
+#include "stage/CFase1.h"
+#include "tests/world/MundoDePrueba.h"
+#include "world/CListaEntidades.h"
+#include "world/CPartida.h"
+
+namespace {
+
+class PruebaPartida : public MundoDePrueba {
+protected:
+    void SetUp() override
+    {
+        MundoDePrueba::SetUp();
+        jugador = new CRana();
+        listaEntidades.agregar(jugador);
+        jugador->energia = jugador->potencia = 74;
+    }
+
+    // Entidad de prueba cuya caja cubre la de la rana (o la dada).
+    CEntidadDePrueba* poner(const std::string& nombre, int tipo, int x = 120, int y = 200)
+    {
+        auto* e = new CEntidadDePrueba(nombre, tipo, &registro);
+        e->x = x;
+        e->y = y;
+        e->caja(0, 0, 40, 40);
+        listaEntidades.agregar(e);
+        return e;
+    }
+
+    // Cifra que se ve en la celda de 16x16 que empieza en x.
+    int cifraEn(int x)
+    {
+        for (int d = 0; d < 10; ++d)
+            if (pixel(x + 8, 463) == colorCifra(d))
+                return d;
+        return -1;
+    }
+
+    std::string numeroEn(int x) { return std::to_string(cifraEn(x)) + std::to_string(cifraEn(x + 16)) + std::to_string(cifraEn(x + 32)); }
+
+    CPartida partida;
+};
+
+// Premio y bala tocándola a la vez: recoge uno y recibe la otra, en el orden de la lista.
+TEST_F(PruebaPartida, LaRanaChocaConTodoEnElOrdenDeLaLista)
+{
+    CEntidadDePrueba* premio = poner("premio", TIPO_PREMIO);
+    CEntidadDePrueba* bala = poner("bala", TIPO_BALA);
+    CEntidadDePrueba* humo = poner("humo", TIPO_INERTE);
+    CEntidadDePrueba* lejos = poner("lejos", TIPO_BALA, 500, 0);
+    partida.chocarConRana();
+    EXPECT_EQ(jugador->potencia, 75);
+    EXPECT_EQ(jugador->energia, 73);
+    EXPECT_EQ(premio->estado, 1);
+    EXPECT_EQ(bala->estado, 1);
+    EXPECT_EQ(humo->estado, 0);
+    EXPECT_EQ(lejos->estado, 0);
+}
+
+// Un disparo solo alcanza a los enemigos que ya estaban cuando salió.
+TEST_F(PruebaPartida, UnDisparoAnteriorAlEnemigoLoAtraviesa)
+{
+    CEntidadDePrueba* viejo = poner("viejo", TIPO_DISPARO, 300, 100);
+    CEntidadDePrueba* enemigo = poner("enemigo", TIPO_ENEMIGO, 300, 100);
+    CEntidadDePrueba* nuevo = poner("nuevo", TIPO_DISPARO, 310, 110);
+    partida.chocarDisparos();
+    EXPECT_EQ(registro, (std::vector<std::string>{ "enemigo choca nuevo" }));
+    EXPECT_EQ(viejo->estado, 0);
+    EXPECT_EQ(nuevo->estado, 1);
+    EXPECT_EQ(enemigo->estado, 0);
+}
+
+// Un disparo gastado sigue probándose en la misma pasada: puede dar a dos
+// enemigos que se solapan. Un enemigo que muere deja de ser blanco en el acto.
+TEST_F(PruebaPartida, UnDisparoPuedeDarADosEnemigosEnUnCuadro)
+{
+    CEntidadDePrueba* a = poner("a", TIPO_ENEMIGO, 300, 100);
+    CEntidadDePrueba* b = poner("b", TIPO_ENEMIGO, 305, 100);
+    a->reaccion = [](CEntidadDePrueba* yo, CEntidad* otra) {
+        otra->estado = 1;
+        yo->tipo = TIPO_INERTE;
+    };
+    poner("d1", TIPO_DISPARO, 310, 110);
+    poner("d2", TIPO_DISPARO, 312, 112);
+    // Lo que aparece durante la pasada también se recorre, sin efecto.
+    b->reaccion = [](CEntidadDePrueba*, CEntidad* otra) {
+        otra->estado = 1;
+        listaEntidades.agregar(new CEntidadDePrueba("premio", TIPO_PREMIO, nullptr));
+    };
+    partida.chocarDisparos();
+    EXPECT_EQ(registro, (std::vector<std::string>{ "a choca d1", "b choca d1", "b choca d2" }));
+    EXPECT_EQ(entidades().size(), 7u);
+}
+
+TEST_F(PruebaPartida, ElMarcadorMuestraTresCifrasDeCadaContador)
+{
+    jugador->energia = 74;
+    jugador->potencia = 1234;
+    clear_bitmap(sistema.paginaDibujo);
+    partida.dibujarMarcador(jugador);
+    const int tira = makecol(COLOR_MARCADOR_R, 40, 40);
+    EXPECT_EQ(pixel(4, 450), tira);
+    EXPECT_EQ(pixel(639, 479), tira);
+    EXPECT_EQ(pixel(639, 447), 0);
+    EXPECT_EQ(numeroEn(68), "074");
+    EXPECT_EQ(numeroEn(280), "234");
+    // Fuera de las celdas queda la tira, no una cuarta cifra.
+    EXPECT_EQ(pixel(60, 463), tira);
+    EXPECT_EQ(pixel(272, 463), tira);
+}
+
+class PruebaBucle : public MundoDePrueba {
+protected:
+    void SetUp() override
+    {
+        MundoDePrueba::SetUp();
+        partida.fase = new CFase1();
+    }
+
+    // Guion por cuadro presentado (desde 1): se llama antes de mostrarlo.
+    void cadaCuadro(std::function<void(int)> accion)
+    {
+        simulados.alPresentar = [this, accion](int n) {
+            ticksPorCuadro.push_back(sistema.leerTicks());
+            accion(n);
+        };
+    }
+
+    // Cifras de una celda del marcador en una página; por defecto, la que se ve.
+    static int cifraEn(int x, BITMAP* pagina)
+    {
+        for (int d = 0; d < 10; ++d)
+            if (getpixel(pagina, x + 8, 463) == colorCifra(d))
+                return d;
+        return -1;
+    }
+
+    static std::string numeroEn(int x, BITMAP* pagina = nullptr)
+    {
+        pagina = pagina ? pagina : sistema.paginaVisible;
+        return std::to_string(cifraEn(x, pagina)) + std::to_string(cifraEn(x + 16, pagina)) +
+               std::to_string(cifraEn(x + 32, pagina));
+    }
+
+    CPartida partida;
+    std::vector<uint32_t> ticksPorCuadro;
+};
+
+TEST_F(PruebaBucle, EscapeYaPulsadoDejaVerUnCuadroEntero)
+{
+    pulsar(KEY_ESC);
+    partida.jugarFase();
+    EXPECT_EQ(simulados.presentadas, 1);
+    EXPECT_TRUE(listaEntidades.vacia());
+    EXPECT_EQ(partida.fase, nullptr);
+    EXPECT_TRUE(simulados.llamo("tocar")) << "la fase pone su música";
+    EXPECT_FALSE(simulados.llamo("parar")) << "la partida no la para: lo hace el menú";
+}
+
+// A lo sumo un cuadro por tick: cuando el cuadro es más rápido que el reloj,
+// la partida duerme hasta el tick siguiente, y el medidor marca 100 o 101.
+TEST_F(PruebaBucle, UnCuadroPorTickYElMedidorLoCuenta)
+{
+    std::vector<std::string> medidor;
+    cadaCuadro([&](int n) {
+        // Al mostrarse, el cuadro aún está en la página de dibujo.
+        medidor.push_back(numeroEn(368, sistema.paginaDibujo));
+        if (n == 250)
+            pulsar(KEY_ESC);
+    });
+    partida.jugarFase();
+    ASSERT_EQ(simulados.presentadas, 250);
+    for (size_t i = 1; i < ticksPorCuadro.size(); ++i)
+        ASSERT_EQ(ticksPorCuadro[i], ticksPorCuadro[i - 1] + 1) << "cuadro " << i;
+    EXPECT_EQ(medidor[0], "000");
+    EXPECT_EQ(medidor[100], "000");
+    EXPECT_EQ(medidor[150], "101");
+    EXPECT_EQ(medidor[249], "100");
+}
+
+// Un cuadro que tarda más de un tick (aquí, al mostrarse) no se retrasa más.
+TEST_F(PruebaBucle, UnCuadroLentoNoEspera)
+{
+    cadaCuadro([&](int n) {
+        avanzarTicks(3);
+        if (n == 50)
+            pulsar(KEY_ESC);
+    });
+    partida.jugarFase();
+    EXPECT_EQ(simulados.siestas, 0);
+}
+
+// Al quedarse sin energía se acaba el cuadro, se ven los tres ceros y termina.
+TEST_F(PruebaBucle, SinEnergiaSeMuestraElCuadroConCeroYTermina)
+{
+    cadaCuadro([&](int n) {
+        if (n == 3) {
+            jugador->energia = 1;
+            auto* bala = new CEntidadDePrueba("bala", TIPO_BALA, &registro);
+            bala->x = jugador->x + 40;
+            bala->y = jugador->y + 10;
+            listaEntidades.agregar(bala);
+        }
+    });
+    partida.jugarFase();
+    EXPECT_EQ(simulados.presentadas, 4);
+    EXPECT_EQ(numeroEn(68), "000");
+    EXPECT_EQ(numeroEn(280), "074");
+    EXPECT_TRUE(listaEntidades.vacia());
+}
+
+// Cada partida empieza de cero: lista vacía, rana nueva con 74 y 74.
+TEST_F(PruebaBucle, UnaPartidaNuevaEmpiezaDeCero)
+{
+    cadaCuadro([&](int n) {
+        if (n == 2)
+            jugador->potencia = 120;
+        if (n == 3)
+            pulsar(KEY_ESC);
+    });
+    partida.jugarFase();
+    pulsar(KEY_ESC, false);
+    CPartida otra;
+    otra.fase = new CFase1();
+    cadaCuadro([&](int) {
+        EXPECT_EQ(entidades().size(), 1u);
+        EXPECT_EQ(jugador->potencia, 74);
+        EXPECT_EQ(jugador->energia, 74);
+        pulsar(KEY_ESC);
+    });
+    otra.jugarFase();
+    EXPECT_EQ(otra.fase, nullptr);
+    EXPECT_TRUE(listaEntidades.vacia());
+}
+
+TEST_F(PruebaBucle, CerrarLaVentanaTerminaLaPartida)
+{
+    cadaCuadro([&](int n) {
+        if (n == 5)
+            simulados.avisoCierre();
+    });
+    partida.jugarFase();
+    EXPECT_EQ(simulados.presentadas, 5);
+}
+
+// Del menú a la fase y vuelta: la tecla 1 juega, Escape vuelve, la 3 sale.
+TEST_F(PruebaBucle, ElMenuJuegaLaFaseYVuelve)
+{
+    sistema.finalizar();
+    simulados.llamadas.clear();
+    std::vector<int> guion[] = { { KEY_SPACE }, { KEY_1 }, {}, { KEY_ESC }, { KEY_3 } };
+    simulados.alPresentar = [&](int n) {
+        for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+            simulados.teclas[tecla] = 0;
+        if (n <= 5)
+            for (int tecla : guion[n - 1])
+                simulados.teclas[tecla] = 1;
+    };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(simulados.presentadas, 5);
+    EXPECT_TRUE(simulados.llamo("imagen graphics/rana.bmp"));
+    EXPECT_TRUE(simulados.llamo("imagen graphics/fase1.bmp"));
+    EXPECT_TRUE(listaEntidades.vacia());
+}
+
+TEST_F(PruebaBucle, SinLaRanaOSinLaFaseSeAvisaDelErrorDeArchivos)
+{
+    sistema.finalizar();
+    for (const char* falta : { "imagen graphics/rana.bmp", "imagen graphics/fase1.bmp" }) {
+        simulados.fallos = { falta };
+        simulados.mensajes.clear();
+        simulados.presentadas = 0;
+        simulados.alPresentar = [&](int n) { simulados.teclas[n == 1 ? KEY_SPACE : KEY_1] = 1; };
+        CJuego juego;
+        EXPECT_EQ(juego.ejecutar(), 1) << falta;
+        EXPECT_EQ(simulados.mensajes, (std::vector<std::string>{ "Error en el sistema de archivos" })) << falta;
+        EXPECT_TRUE(listaEntidades.vacia());
+    }
+}
+
+}
