@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
+#include <utility>
 
 // Capa cercana: la orilla de la charca abajo y el sauce colgando arriba.
 // Lo que no es tierra ni rama queda en magenta para que se vea el fondo.

@@ -5,6 +5,7 @@
 #include <allegro.h>
 
 #include <cmath>
+#include <utility>
 
 // Fondo lejano: la misma charca de noche de la presentación, vista desde
 // lejos. Todo opaco; cada baldosa sabe a qué altura de la pantalla va.

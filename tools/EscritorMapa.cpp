@@ -54,6 +54,11 @@ namespace {
                              std::to_string(columna) + ": " + que);
 }
 
+[[noreturn]] void errataDeOleada(int columna, const std::string& que)
+{
+    throw std::runtime_error("mapa, oleada de la columna " + std::to_string(columna) + ": " + que);
+}
+
 // Pega los tramos de una capa y cambia cada carácter por su baldosa.
 std::vector<int> traducirCapa(const std::string& capa, const Leyenda& leyenda, const std::vector<Tramo>& tramos,
                               int columnas)
@@ -99,9 +104,9 @@ Mapa traducirMapa(const DescripcionMapa& descripcion)
     for (const Oleada& o : descripcion.oleadas) {
         // La columna 0 solo sale en la primera partida del programa.
         if (o.columna < 1 || o.columna > ULTIMA_COLUMNA_ALCANZADA)
-            errata("de oleadas", 0, o.columna, "fuera de las columnas 1 a " + std::to_string(ULTIMA_COLUMNA_ALCANZADA));
+            errataDeOleada(o.columna, "fuera de las columnas 1 a " + std::to_string(ULTIMA_COLUMNA_ALCANZADA));
         if (mapa.aparicion[o.columna] != 0)
-            errata("de oleadas", 0, o.columna, "dos oleadas en la misma columna");
+            errataDeOleada(o.columna, "ya hay otra en esa columna");
         mapa.aparicion[o.columna] = static_cast<int>(o.enemigo);
         mapa.aparicionX[o.columna] = o.x;
         mapa.aparicionY[o.columna] = o.y;
