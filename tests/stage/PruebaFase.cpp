@@ -141,6 +141,7 @@ TEST_F(PruebaFase, LaCapaCercanaPintaLoMismoQueMaskedBlit)
             int v = (semilla >> 16) & 0xFF;
             putpixel(hoja, x, y, v < 90 ? bitmap_mask_color(hoja) : makecol(v, x & 0xFF, y & 0xFF));
         }
+    destroy_bitmap(simulados.imagenes["graphics/fase1.bmp"]);
     simulados.imagenes["graphics/fase1.bmp"] = hoja;
     escribirMapa(textoMapa([](int f, int c) { return (f * 37 + c * 11) % 48; }, [](int, int) { return 3; }));
     fase.reset(new CFase1());
