@@ -18,9 +18,17 @@ limpiar() {
         local hijo
         for hijo in $(pgrep -P "$PID_JUEGO" 2>/dev/null); do kill "$hijo" 2>/dev/null; done
         kill "$PID_JUEGO" 2>/dev/null
+        # Que acabe antes que su servidor X: si no, muere a medio cerrar.
+        for _ in $(seq 20); do
+            kill -0 "$PID_JUEGO" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill -KILL "$PID_JUEGO" 2>/dev/null
+        wait "$PID_JUEGO" 2>/dev/null
     fi
     [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
-    rm -rf "$TRABAJO"
+    # Con CONSERVAR=1 la carpeta queda para mirar las capturas.
+    [ -n "${CONSERVAR:-}" ] || rm -rf "$TRABAJO"
 }
 trap limpiar EXIT
 
