@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Sin graphics/rana.bmp, sin graphics/fase1.bmp o con un mapa de menos de
+# 3064 enteros, la tecla 1 avisa "Error en el sistema de archivos" y el
+# juego sale con 1 al aceptar. El mismo mapa recortado a 3064 enteros sí
+# juega: lo que falla es la cuenta, no la forma del recorte.
+source "$(dirname "$0")/comun.sh" "$@"
+
+iniciarX
+
+# Los primeros N enteros del mapa, separados por comas. Solo vale si cada
+# trozo del archivo es un entero de C entero, para contar bien.
+recortarMapa() {
+    local n=$1 original="$CARPETA_JUEGO/maps/fase1.map"
+    tr -s ', \t\r\n' '\n\n\n\n\n' < "$original" | sed '/^$/d' > "$TRABAJO/trozos"
+    local total malos
+    total=$(wc -l < "$TRABAJO/trozos")
+    malos=$(grep -cvE '^[+-]?(0[xX][0-9a-fA-F]+|0[0-7]*|[1-9][0-9]*)$' "$TRABAJO/trozos")
+    [ "$malos" -eq 0 ] || fallar "el mapa tiene $malos trozos que no son un entero de C; no se puede recortar contando"
+    [ "$total" -ge 3064 ] || fallar "el mapa del build solo tiene $total enteros"
+    head -n "$n" "$TRABAJO/trozos" | paste -sd, > "$JUEGO/maps/fase1.map"
+}
+
+# Con el juego en el menú, la tecla 1 debe dar el aviso y salir con 1.
+esperarAviso() {
+    local caso=$1
+    pulsar 1
+    esperarVentana "^xmessage$"
+    local aviso texto
+    aviso=$(pgrep -P "$PID_JUEGO" -x xmessage | head -n 1)
+    [ -n "$aviso" ] || fallar "$caso: la ventana xmessage no es del juego"
+    texto=$(tr '\0' '\n' < "/proc/$aviso/cmdline" | tail -n 1)
+    [ "$texto" = "Error en el sistema de archivos" ] || fallar "$caso: el aviso dice '$texto'"
+    grep -q "Error en el sistema de archivos" "$JUEGO/errores" || fallar "$caso: stderr no trae el aviso"
+    sleep 0.5
+    kill -0 "$PID_JUEGO" 2>/dev/null || fallar "$caso: el juego no esperó a que se aceptara el aviso"
+    pulsar Return
+    esperarFin 5
+    [ "$ESTADO" -eq 1 ] || fallar "$caso: tras el aviso el estado es $ESTADO, no 1"
+    paso "$caso: aviso y estado 1"
+}
+
+nuevaCopia() {
+    rm -rf "$JUEGO"
+    copiarJuego
+}
+
+nuevaCopia
+rm "$JUEGO/graphics/rana.bmp"
+llegarAlMenu
+esperarAviso "sin graphics/rana.bmp"
+
+nuevaCopia
+rm "$JUEGO/graphics/fase1.bmp"
+llegarAlMenu
+esperarAviso "sin graphics/fase1.bmp"
+
+nuevaCopia
+recortarMapa 3063
+paso "mapa recortado: $(tr ',' '\n' < "$JUEGO/maps/fase1.map" | wc -l) enteros"
+llegarAlMenu
+esperarAviso "mapa de 3063 enteros"
+
+# Control: el mismo recorte con un entero más se juega.
+nuevaCopia
+recortarMapa 3064
+llegarAlMenu
+empezarPartida
+paso "mapa de 3064 enteros: hay partida"
+pulsar Escape
+esperarPantalla "$JUEGO/graphics/main.bmp" 5
+pulsar 3
+esperarFin 5
+[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"

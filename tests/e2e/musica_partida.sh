@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Durante la partida suena la música de la fase, y en el menú no suena nada.
+# Corre el juego de verdad con su salida ALSA llevada a un archivo, y sox
+# mide solo lo grabado en cada tramo.
+source "$(dirname "$0")/comun.sh" "$@"
+
+iniciarX
+copiarJuego
+cat > "$TRABAJO/asound.conf" <<CONF
+</usr/share/alsa/alsa.conf>
+pcm.!default {
+    type plug
+    slave {
+        pcm { type file; slave.pcm "null"; file "$TRABAJO/salida.raw"; format "raw" }
+        format S16_LE
+        rate 44100
+        channels 2
+    }
+}
+CONF
+export ALSA_CONFIG_PATH="$TRABAJO/asound.conf"
+GRABACION="$TRABAJO/salida.raw"
+
+# Posición actual en la grabación, redondeada a cuadros enteros de 4 bytes.
+posicionGrabacion() {
+    local n
+    n=$(stat -c %s "$GRABACION" 2>/dev/null || echo 0)
+    echo $(( (n + 3) / 4 * 4 ))
+}
+
+# RMS de lo grabado desde el byte dado hasta ahora.
+rmsDesde() {
+    tail -c +$(($1 + 1)) "$GRABACION" > "$TRABAJO/tramo.raw"
+    [ -s "$TRABAJO/tramo.raw" ] || { echo 0; return; }
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'
+}
+
+llegarAlMenu
+# Lo que suene aún del título al llegar al menú no cuenta.
+sleep 0.5
+menu=$(posicionGrabacion)
+sleep 2
+rms_menu=$(rmsDesde "$menu")
+bytes_menu=$(( $(posicionGrabacion) - menu ))
+paso "menú: $bytes_menu bytes grabados en 2 s, RMS $rms_menu"
+[ "$bytes_menu" -gt 0 ] || fallar "en el menú no sale nada por ALSA: la medida de la partida no valdría"
+awk -v r="$rms_menu" 'BEGIN { exit !(r < 0.01) }' || fallar "en el menú suena algo (RMS $rms_menu)"
+
+inicio=$(posicionGrabacion)
+empezarPartida
+sleep 4
+kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó durante la partida"
+rms=$(rmsDesde "$inicio")
+bytes=$(( $(posicionGrabacion) - inicio ))
+paso "partida: $bytes bytes grabados, RMS $rms"
+[ "$bytes" -gt 400000 ] || fallar "durante la partida apenas se grabó sonido ($bytes bytes)"
+awk -v r="$rms" 'BEGIN { exit !(r > 0.05) }' || fallar "la música de la fase no se oye (RMS $rms)"
+
+pulsar Escape
+esperarPantalla "$JUEGO/graphics/main.bmp" 5
+pulsar 3
+esperarFin 5
+[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
