@@ -11,24 +11,17 @@ void explotar(int32_t x, int32_t y)
 
 CDisparo::CDisparo(int32_t xInicial, int32_t yInicial) : ultimoTick(sistema.leerTicks())
 {
-    x = xInicial;
-    y = yInicial;
-    cajaX1 = cajaY1 = 0;
-    cajaX2 = cajaY2 = 19;
-    hoja = sistema.hojaComunes;
-    estado = 0;
-    tipo = TIPO_DISPARO;
+    situar(xInicial, yInicial, TIPO_DISPARO, sistema.hojaComunes);
+    fijarCaja(0, 0, 19, 19);
     sistema.disparosVivos += 1;
 }
 
 void CDisparo::actualizar()
 {
-    uint32_t ahora = sistema.leerTicks();
-    uint32_t transcurridos = ahora - ultimoTick;
+    uint32_t transcurridos = pasarTicks(ultimoTick);
     if (transcurridos == 0)
         return;
     x += static_cast<int32_t>(8 * transcurridos);
-    ultimoTick = ahora;
     if (x > 640 || estado == 1) {
         sistema.disparosVivos -= 1;
         if (estado == 1)

@@ -8,13 +8,8 @@
 CDisparoCurvo::CDisparoCurvo(int32_t xInicial, int32_t yInicial, uint8_t haciaArriba)
     : sube(haciaArriba), origenX(xInicial), origenY(yInicial), tickInicial(sistema.leerTicks())
 {
-    x = xInicial;
-    y = yInicial;
-    cajaX1 = cajaY1 = 0;
-    cajaX2 = cajaY2 = 19;
-    hoja = sistema.hojaComunes;
-    estado = 0;
-    tipo = TIPO_DISPARO;
+    situar(xInicial, yInicial, TIPO_DISPARO, sistema.hojaComunes);
+    fijarCaja(0, 0, 19, 19);
     sistema.disparosVivos += jugador->maxDisparos;
 }
 

@@ -7,13 +7,8 @@
 CDisparoPerforante::CDisparoPerforante(int32_t xInicial, int32_t yInicial)
     : ultimoTick(sistema.leerTicks()), impactos(0)
 {
-    x = xInicial;
-    y = yInicial;
-    cajaX1 = cajaY1 = 0;
-    cajaX2 = cajaY2 = 19;
-    hoja = sistema.hojaComunes;
-    estado = 0;
-    tipo = TIPO_DISPARO;
+    situar(xInicial, yInicial, TIPO_DISPARO, sistema.hojaComunes);
+    fijarCaja(0, 0, 19, 19);
     sistema.disparosVivos += 1;
 }
 
@@ -21,12 +16,10 @@ CDisparoPerforante::CDisparoPerforante(int32_t xInicial, int32_t yInicial)
 // se va en el siguiente.
 void CDisparoPerforante::actualizar()
 {
-    uint32_t ahora = sistema.leerTicks();
-    uint32_t transcurridos = ahora - ultimoTick;
+    uint32_t transcurridos = pasarTicks(ultimoTick);
     if (transcurridos == 0)
         return;
     x += static_cast<int32_t>(10 * transcurridos);
-    ultimoTick = ahora;
     if (estado == 1) {
         if (impactos < 3) {
             impactos += 1;

@@ -5,13 +5,8 @@
 
 CExplosion::CExplosion(int32_t xInicial, int32_t yInicial) : ultimoTick(sistema.leerTicks())
 {
-    x = xInicial;
-    y = yInicial;
-    cajaX1 = cajaY1 = 0;
-    cajaX2 = cajaY2 = 50;
-    hoja = sistema.hojaComunes;
-    estado = 0;
-    tipo = TIPO_INERTE;
+    situar(xInicial, yInicial, TIPO_INERTE, sistema.hojaComunes);
+    fijarCaja(0, 0, 50, 50);
 }
 
 void CExplosion::actualizar()

@@ -34,15 +34,8 @@ CRana::CRana()
     : ultimoTick(sistema.leerTicks()), velocidad(2), disparoPulsado(0), tiempoInvulnerable(0),
       ultimoImpacto(0), maxDisparos(4), potencia(0), energia(0), finPartida(0)
 {
-    hoja = sistema.cargarHoja("graphics/rana.bmp");
-    x = 100;
-    y = 200;
-    cajaX1 = 30;
-    cajaY1 = 7;
-    cajaX2 = 82;
-    cajaY2 = 42;
-    estado = 0;
-    tipo = TIPO_RANA;
+    situar(100, 200, TIPO_RANA, sistema.cargarHoja("graphics/rana.bmp"));
+    fijarCaja(30, 7, 82, 42);
     sistema.disparosVivos = 0;
 }
 
@@ -58,12 +51,10 @@ bool CRana::colisiona(CEntidad* otra)
 
 void CRana::actualizar()
 {
-    uint32_t ahora = sistema.leerTicks();
-    uint32_t transcurridos = ahora - ultimoTick;
+    uint32_t transcurridos = pasarTicks(ultimoTick);
     if (transcurridos == 0)
         return;
     mover(transcurridos);
-    ultimoTick = ahora;
     atenderDisparo();
 }
 

@@ -1,5 +1,7 @@
 #include "world/CEntidad.h"
 
+#include "shell/CSistema.h"
+
 CEntidad::CEntidad()
     : cajaX1(0), cajaY1(0), cajaX2(0), cajaY2(0), hoja(nullptr), x(0), y(0), estado(0), tipo(TIPO_INERTE)
 {
@@ -11,6 +13,31 @@ CEntidad::~CEntidad()
 
 void CEntidad::alImpactar(CEntidad*)
 {
+}
+
+void CEntidad::situar(int32_t xInicial, int32_t yInicial, int32_t tipoInicial, BITMAP* hojaDeDibujo)
+{
+    x = xInicial;
+    y = yInicial;
+    tipo = tipoInicial;
+    hoja = hojaDeDibujo;
+    estado = 0;
+}
+
+void CEntidad::fijarCaja(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    cajaX1 = x1;
+    cajaY1 = y1;
+    cajaX2 = x2;
+    cajaY2 = y2;
+}
+
+uint32_t CEntidad::pasarTicks(uint32_t& ultimoTick)
+{
+    uint32_t ahora = sistema.leerTicks();
+    uint32_t transcurridos = ahora - ultimoTick;
+    ultimoTick = ahora;
+    return transcurridos;
 }
 
 // Estrictamente dentro: un punto sobre el borde no cuenta.

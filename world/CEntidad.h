@@ -38,6 +38,13 @@ public:
     int32_t estado;
     int32_t tipo;
 
+protected:
+    // Lo que todo constructor concreto fija de la base.
+    void situar(int32_t xInicial, int32_t yInicial, int32_t tipoInicial, BITMAP* hojaDeDibujo);
+    void fijarCaja(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+    // Ticks pasados desde ultimoTick, que queda en el tick de ahora.
+    static uint32_t pasarTicks(uint32_t& ultimoTick);
+
 private:
     bool tieneDentro(int32_t px, int32_t py) const;
 };

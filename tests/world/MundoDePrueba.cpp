@@ -26,6 +26,19 @@ int colorCuadroRana(int cuadro)
     return makecol(64 * cuadro, 240, 32);
 }
 
+std::string numeroEn(BITMAP* pagina, int x)
+{
+    std::string numero;
+    for (int celda = x; celda < x + 48; celda += 16) {
+        int cifra = -1;
+        for (int d = 0; d < 10; ++d)
+            if (getpixel(pagina, celda + 8, 463) == colorCifra(d))
+                cifra = d;
+        numero += std::to_string(cifra);
+    }
+    return numero;
+}
+
 std::string textoMapa(const std::function<int(int, int)>& cercana, const std::function<int(int, int)>& lejana,
                       const std::string& separador)
 {

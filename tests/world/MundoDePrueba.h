@@ -14,6 +14,9 @@
 int colorCifra(int cifra);
 int colorLoseta(int loseta);
 int colorCuadroRana(int cuadro);
+// Las tres cifras del marcador que empiezan en x, leídas de una página por su
+// color ("074"); una celda que no es ninguna cifra sale como -1.
+std::string numeroEn(BITMAP* pagina, int x);
 const int COLOR_MARCADOR_R = 40;
 
 // Mapa de texto con los cinco bloques; las losetas cercanas y lejanas se

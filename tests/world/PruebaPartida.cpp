@@ -31,17 +31,6 @@ protected:
         return e;
     }
 
-    // Cifra que se ve en la celda de 16x16 que empieza en x.
-    int cifraEn(int x)
-    {
-        for (int d = 0; d < 10; ++d)
-            if (pixel(x + 8, 463) == colorCifra(d))
-                return d;
-        return -1;
-    }
-
-    std::string numeroEn(int x) { return std::to_string(cifraEn(x)) + std::to_string(cifraEn(x + 16)) + std::to_string(cifraEn(x + 32)); }
-
     CPartida partida;
 };
 
@@ -106,8 +95,8 @@ TEST_F(PruebaPartida, ElMarcadorMuestraTresCifrasDeCadaContador)
     EXPECT_EQ(pixel(4, 450), tira);
     EXPECT_EQ(pixel(639, 479), tira);
     EXPECT_EQ(pixel(639, 447), 0);
-    EXPECT_EQ(numeroEn(68), "074");
-    EXPECT_EQ(numeroEn(280), "234");
+    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 68), "074");
+    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 280), "234");
     // Fuera de las celdas queda la tira, no una cuarta cifra.
     EXPECT_EQ(pixel(60, 463), tira);
     EXPECT_EQ(pixel(272, 463), tira);
@@ -128,22 +117,6 @@ protected:
             ticksPorCuadro.push_back(sistema.leerTicks());
             accion(n);
         };
-    }
-
-    // Cifras de una celda del marcador en una página; por defecto, la que se ve.
-    static int cifraEn(int x, BITMAP* pagina)
-    {
-        for (int d = 0; d < 10; ++d)
-            if (getpixel(pagina, x + 8, 463) == colorCifra(d))
-                return d;
-        return -1;
-    }
-
-    static std::string numeroEn(int x, BITMAP* pagina = nullptr)
-    {
-        pagina = pagina ? pagina : sistema.paginaVisible;
-        return std::to_string(cifraEn(x, pagina)) + std::to_string(cifraEn(x + 16, pagina)) +
-               std::to_string(cifraEn(x + 32, pagina));
     }
 
     CPartida partida;
@@ -168,7 +141,7 @@ TEST_F(PruebaBucle, UnCuadroPorTickYElMedidorLoCuenta)
     std::vector<std::string> medidor;
     cadaCuadro([&](int n) {
         // Al mostrarse, el cuadro aún está en la página de dibujo.
-        medidor.push_back(numeroEn(368, sistema.paginaDibujo));
+        medidor.push_back(numeroEn(sistema.paginaDibujo, 368));
         if (n == 250)
             pulsar(KEY_ESC);
     });
@@ -208,8 +181,8 @@ TEST_F(PruebaBucle, SinEnergiaSeMuestraElCuadroConCeroYTermina)
     });
     partida.jugarFase();
     EXPECT_EQ(simulados.presentadas, 4);
-    EXPECT_EQ(numeroEn(68), "000");
-    EXPECT_EQ(numeroEn(280), "074");
+    EXPECT_EQ(numeroEn(sistema.paginaVisible, 68), "000");
+    EXPECT_EQ(numeroEn(sistema.paginaVisible, 280), "074");
     EXPECT_TRUE(listaEntidades.vacia());
 }
 
