@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# El bucle de la partida va a un cuadro por tick de 10 ms: el medidor del
+# marcador lee 99-101 cuadros por segundo (en capturas a los ~3, 6 y 10 s),
+# y el juego no gasta más del 15 % de un núcleo mientras juega.
+source "$(dirname "$0")/comun.sh" "$@"
+
+iniciarX
+copiarJuego
+llegarAlMenu
+empezarPartida
+
+HZ=$(getconf CLK_TCK)
+# utime + stime de todos los hilos del juego, en ticks del reloj.
+cpuJuego() {
+    # El nombre del proceso va entre paréntesis; los campos cuentan tras él.
+    sed 's/^.*) //' "/proc/$PID_JUEGO/stat" | awk '{ print $12 + $13 }'
+}
+
+cpu0=$(cpuJuego)
+t0=$(date +%s%N)
+n=0
+for segundo in 3 6 10; do
+    while [ $(( ($(date +%s%N) - t0) / 1000000 )) -lt $((segundo * 1000)) ]; do sleep 0.05; done
+    disparoConCaptura
+    esperarCaptura "$JUEGO/snap$n.bmp"
+    n=$((n + 1))
+done
+cpu1=$(cpuJuego)
+t1=$(date +%s%N)
+kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó durante la partida"
+
+# Se leen y se informan las tres lecturas y la CPU antes de juzgar nada.
+# Con la máquina cargada el juego pierde cuadros; queda constancia.
+paso "carga media de la máquina: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) núcleos)"
+fuera=""
+for i in 0 1 2; do
+    ips=$(leerNumero "$JUEGO/snap$i.bmp" 368)
+    paso "medidor en snap$i.bmp: $ips"
+    if ! [[ "$ips" =~ ^[0-9]{3}$ ]]; then
+        fuera+=" snap$i.bmp ilegible ('$ips');"
+    elif [ $((10#$ips)) -lt 99 ] || [ $((10#$ips)) -gt 101 ]; then
+        fuera+=" snap$i.bmp marca $ips;"
+    fi
+done
+
+porcentaje=$(awk -v c=$((cpu1 - cpu0)) -v hz="$HZ" -v ns=$((t1 - t0)) \
+    'BEGIN { printf "%.1f", 100 * c / hz / (ns / 1e9) }')
+paso "CPU del juego: $((cpu1 - cpu0)) ticks de $HZ Hz en $(( (t1 - t0) / 1000000 )) ms = $porcentaje % de un núcleo"
+
+[ -z "$fuera" ] || fallar "el medidor no está en 99-101 cuadros por segundo:$fuera (carga $(cut -d' ' -f1 /proc/loadavg))"
+awk -v p="$porcentaje" 'BEGIN { exit !(p <= 15) }' || fallar "la partida gasta $porcentaje % de un núcleo (límite 15 %)"
+
+pulsar Escape
+esperarPantalla "$JUEGO/graphics/main.bmp" 5
+pulsar 3
+esperarFin 5
+[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
