@@ -32,5 +32,5 @@ void CDisparo::actualizar()
 
 void CDisparo::dibujar()
 {
-    masked_blit(hoja, sistema.paginaDibujo, 0, 32, x, y, 20, 20);
+    pintar(0, 32, 20, 20);
 }

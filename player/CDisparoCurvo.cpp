@@ -37,5 +37,5 @@ void CDisparoCurvo::actualizar()
 
 void CDisparoCurvo::dibujar()
 {
-    masked_blit(hoja, sistema.paginaDibujo, 140, 32, x, y, 20, 20);
+    pintar(140, 32, 20, 20);
 }

@@ -41,5 +41,5 @@ void CDisparoPerforante::actualizar()
 
 void CDisparoPerforante::dibujar()
 {
-    masked_blit(hoja, sistema.paginaDibujo, 120, 32, x, y, 20, 20);
+    pintar(120, 32, 20, 20);
 }

@@ -22,5 +22,5 @@ void CExplosion::actualizar()
 
 void CExplosion::dibujar()
 {
-    masked_blit(hoja, sistema.paginaDibujo, 50 * estado, 52, x, y, 50, 50);
+    pintar(50 * estado, 52, 50, 50);
 }

@@ -41,6 +41,7 @@ CRana::CRana()
 
 CRana::~CRana()
 {
+    sistema.olvidarHoja(hoja);
     destroy_bitmap(hoja);
 }
 
@@ -167,10 +168,10 @@ void CRana::dibujar()
     uint32_t ahora = sistema.leerTicks();
     if (ahora < ultimoImpacto + tiempoInvulnerable) {
         if (parpadeo)
-            masked_blit(hoja, sistema.paginaDibujo, 300, 0, x, y, 100, 50);
+            pintar(300, 0, 100, 50);
         parpadeo = !parpadeo;
         return;
     }
     int cuadro = static_cast<int>((ahora / 8) % 3);
-    masked_blit(hoja, sistema.paginaDibujo, 100 * cuadro, 0, x, y, 100, 50);
+    pintar(100 * cuadro, 0, 100, 50);
 }

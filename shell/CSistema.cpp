@@ -108,6 +108,8 @@ BITMAP* CSistema::cargarHoja(const char* nombre)
 
 void CSistema::finalizar()
 {
+    olvidarHoja(hojaComunes);
+    olvidarHoja(hojaEnemigos);
     if (hojaComunes)
         destroy_bitmap(hojaComunes);
     hojaComunes = nullptr;
@@ -191,6 +193,45 @@ void CSistema::escribirFormato(int x, int y, int color, const char* texto)
 void CSistema::escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto)
 {
     textout_ex(destino, fuente, texto, x, y, color, -1);
+}
+
+void CSistema::dibujarSprite(BITMAP* hoja, int origenX, int origenY, int x, int y, int ancho, int alto)
+{
+    if (RLE_SPRITE* sprite = spriteDe(hoja, origenX, origenY, ancho, alto))
+        draw_rle_sprite(paginaDibujo, sprite, x, y);
+    else
+        masked_blit(hoja, paginaDibujo, origenX, origenY, x, y, ancho, alto);
+}
+
+// Solo rectángulos enteros dentro de la hoja: los que se salen los recorta
+// masked_blit, y así siguen.
+RLE_SPRITE* CSistema::spriteDe(BITMAP* hoja, int origenX, int origenY, int ancho, int alto)
+{
+    if (origenX < 0 || origenY < 0 || ancho <= 0 || alto <= 0 || origenX + ancho > hoja->w ||
+        origenY + alto > hoja->h)
+        return nullptr;
+    RLE_SPRITE*& sprite = sprites[ClaveSprite{ hoja, origenX, origenY, ancho, alto }];
+    if (!sprite) {
+        BITMAP* recorte = create_sub_bitmap(hoja, origenX, origenY, ancho, alto);
+        if (!recorte)
+            return nullptr;
+        sprite = get_rle_sprite(recorte);
+        destroy_bitmap(recorte);
+    }
+    return sprite;
+}
+
+void CSistema::olvidarHoja(BITMAP* hoja)
+{
+    for (auto entrada = sprites.begin(); entrada != sprites.end();) {
+        if (entrada->first.hoja == hoja) {
+            if (entrada->second)
+                destroy_rle_sprite(entrada->second);
+            entrada = sprites.erase(entrada);
+        } else {
+            ++entrada;
+        }
+    }
 }
 
 void CSistema::contarTick()

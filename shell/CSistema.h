@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <unordered_map>
 
 #include "shell/CDispositivos.h"
 
@@ -47,6 +48,13 @@ public:
     void escribirFormato(int x, int y, int color, const char* texto);
     void escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto);
 
+    // Un sprite de una hoja en la página de dibujo, con los mismos píxeles
+    // que un masked_blit de ese rectángulo, pero ya pasado a RLE la primera
+    // vez: con decenas de sprites por cuadro, masked_blit es lo que más cuesta.
+    void dibujarSprite(BITMAP* hoja, int origenX, int origenY, int x, int y, int ancho, int alto);
+    // Quien destruye una hoja dibujada así la olvida antes.
+    void olvidarHoja(BITMAP* hoja);
+
     uint32_t leerTicks() const { return ticks.load(std::memory_order_relaxed); }
     void fijarTicks(uint32_t valor) { ticks.store(valor, std::memory_order_relaxed); }
 
@@ -61,6 +69,24 @@ public:
 
     // Carga una hoja de sprites con su paleta; si no se puede leer, error de archivos.
     BITMAP* cargarHoja(const char* nombre);
+    RLE_SPRITE* spriteDe(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
+
+    struct ClaveSprite {
+        BITMAP* hoja;
+        int x, y, ancho, alto;
+        bool operator==(const ClaveSprite& otra) const
+        {
+            return hoja == otra.hoja && x == otra.x && y == otra.y && ancho == otra.ancho && alto == otra.alto;
+        }
+    };
+    struct HashSprite {
+        size_t operator()(const ClaveSprite& c) const
+        {
+            return std::hash<const void*>()(c.hoja) ^ (size_t(c.x) << 1) ^ (size_t(c.y) << 13) ^
+                   (size_t(c.ancho) << 25) ^ (size_t(c.alto) << 37);
+        }
+    };
+    std::unordered_map<ClaveSprite, RLE_SPRITE*, HashSprite> sprites;
 
     // Cambia la plataforma (las pruebas usan una simulada); la de verdad es Allegro.
     void usarDispositivos(CDispositivos* otros);

@@ -32,6 +32,11 @@ void CEntidad::fijarCaja(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     cajaY2 = y2;
 }
 
+void CEntidad::pintar(int origenX, int origenY, int ancho, int alto)
+{
+    sistema.dibujarSprite(hoja, origenX, origenY, x, y, ancho, alto);
+}
+
 uint32_t CEntidad::pasarTicks(uint32_t& ultimoTick)
 {
     uint32_t ahora = sistema.leerTicks();

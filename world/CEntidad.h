@@ -44,6 +44,8 @@ protected:
     void fijarCaja(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
     // Ticks pasados desde ultimoTick, que queda en el tick de ahora.
     static uint32_t pasarTicks(uint32_t& ultimoTick);
+    // Un cuadro de su hoja en (x, y), con máscara.
+    void pintar(int origenX, int origenY, int ancho, int alto);
 
 private:
     bool tieneDentro(int32_t px, int32_t py) const;

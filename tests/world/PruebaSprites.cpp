@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "tests/world/MundoDePrueba.h"
+
+namespace {
+
+// Los sprites se pintan pasados a RLE: deben salir los mismos píxeles que
+// con masked_blit, también medio fuera de la página o de la hoja.
+TEST_F(MundoDePrueba, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
+{
+    BITMAP* hoja = create_bitmap(200, 120);
+    for (int y = 0; y < hoja->h; ++y)
+        for (int x = 0; x < hoja->w; ++x)
+            putpixel(hoja, x, y, (x * 7 + y * 3) % 5 == 0 ? bitmap_mask_color(hoja) : makecol(x, y, 90));
+    BITMAP* referencia = create_bitmap(640, 480);
+    struct Caso {
+        int sx, sy, x, y, ancho, alto;
+    };
+    const Caso casos[] = {
+        { 0, 0, 100, 100, 50, 50 },     // dentro de todo
+        { 10, 20, -30, -7, 50, 50 },    // medio fuera por arriba a la izquierda
+        { 60, 30, 620, 470, 40, 40 },   // medio fuera por abajo a la derecha
+        { 180, 100, 300, 200, 50, 50 }, // el rectángulo se sale de la hoja
+        { 0, 0, 700, 10, 20, 20 },      // entero fuera de la página
+    };
+    for (int vuelta = 0; vuelta < 2; ++vuelta)  // la segunda, ya en caché
+        for (const Caso& c : casos) {
+            clear_to_color(sistema.paginaDibujo, makecol(1, 2, 3));
+            clear_to_color(referencia, makecol(1, 2, 3));
+            sistema.dibujarSprite(hoja, c.sx, c.sy, c.x, c.y, c.ancho, c.alto);
+            masked_blit(hoja, referencia, c.sx, c.sy, c.x, c.y, c.ancho, c.alto);
+            int distintos = 0;
+            for (int y = 0; y < 480; ++y)
+                for (int x = 0; x < 640; ++x)
+                    distintos += getpixel(referencia, x, y) != pixel(x, y);
+            EXPECT_EQ(distintos, 0) << "origen " << c.sx << "," << c.sy << " en " << c.x << "," << c.y;
+        }
+    // Una hoja olvidada y otra nueva en la misma dirección no heredan sprites viejos.
+    sistema.olvidarHoja(hoja);
+    clear_to_color(hoja, makecol(255, 255, 255));
+    clear_bitmap(sistema.paginaDibujo);
+    sistema.dibujarSprite(hoja, 0, 0, 100, 100, 50, 50);
+    EXPECT_EQ(pixel(110, 110), makecol(255, 255, 255));
+    sistema.olvidarHoja(hoja);
+    destroy_bitmap(hoja);
+    destroy_bitmap(referencia);
+}
+
+}
