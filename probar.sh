@@ -9,7 +9,8 @@ instalarPaquetes $PAQUETES_JUEGO $PAQUETES_PRUEBAS
 n=$(nproc)
 
 echo "== build normal y todas las pruebas"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# BUILD_TESTING a mano: jugar.sh lo apaga en la misma carpeta.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j "$n"
 ctest --test-dir build --output-on-failure -j "$n"
 
