@@ -42,18 +42,31 @@ paso() {
     echo "-- $*"
 }
 
-# Un Xvfb en la primera pantalla libre desde :90.
+# Un Xvfb en la primera pantalla libre desde :90. Si otra prueba coge la
+# misma a la vez, el nuestro muere por el cerrojo y se prueba la siguiente:
+# nunca se usa el servidor de otro.
 iniciarX() {
     local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$TRABAJO/xvfb.log" 2>&1 &
-    XPID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
+    for _ in $(seq 20); do
+        while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$TRABAJO/xvfb.log" 2>&1 &
+        XPID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do
+            kill -0 "$XPID" 2>/dev/null || break
+            if xdpyinfo >/dev/null 2>&1; then
+                sleep 0.2
+                kill -0 "$XPID" 2>/dev/null && return 0
+                break
+            fi
+            sleep 0.1
+        done
+        kill "$XPID" 2>/dev/null
+        wait "$XPID" 2>/dev/null
+        XPID=""
+        n=$((n + 1))
     done
-    fallar "Xvfb no arrancó en $DISPLAY"
+    fallar "Xvfb no arrancó"
 }
 
 # Copia del ejecutable y sus recursos, para poder quitar alguno sin tocar el build.
