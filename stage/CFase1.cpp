@@ -10,35 +10,36 @@
 
 CFase1::CFase1()
     : capaCercana(), capaLejana(), aparicion(), aparicionX(), aparicionY(),
-      desplazamiento(0), hojaFase(nullptr), losetas()
+      desplazamiento(0), hojaFase(nullptr)
 {
     // Si el mapa falla tras cargar la hoja, el destructor no llegaría a correr.
     try {
         cargar("maps/fase1.map", "graphics/fase1.bmp");
     } catch (...) {
-        liberarLosetas();
-        if (hojaFase)
-            destroy_bitmap(hojaFase);
+        liberarHoja();
         throw;
     }
 }
 
 CFase1::~CFase1()
 {
-    liberarLosetas();
-    if (hojaFase)
-        destroy_bitmap(hojaFase);
+    liberarHoja();
+}
+
+void CFase1::liberarHoja()
+{
+    if (!hojaFase)
+        return;
+    sistema.olvidarHoja(hojaFase);
+    destroy_bitmap(hojaFase);
+    hojaFase = nullptr;
 }
 
 void CFase1::cargar(const char* rutaMapa, const char* rutaHoja)
 {
-    liberarLosetas();
-    if (hojaFase)
-        destroy_bitmap(hojaFase);
-    hojaFase = nullptr;
+    liberarHoja();
     hojaFase = sistema.cargarHoja(rutaHoja);
     leerMapa(rutaMapa);
-    prepararLosetas();
 }
 
 // Todo el mapa se valida antes de copiar nada: un archivo roto no deja la
@@ -71,32 +72,6 @@ void CFase1::leerMapa(const char* rutaMapa)
         ax = *v++;
     for (int32_t& ay : aparicionY)
         ay = *v++;
-}
-
-// Solo las losetas enteras dentro de la hoja; las demás se pintan con
-// masked_blit, que recorta igual que antes.
-void CFase1::prepararLosetas()
-{
-    for (auto& fila : capaCercana)
-        for (uint8_t loseta : fila) {
-            int sx = (loseta % 16) * LADO_LOSETA, sy = (loseta / 16) * LADO_LOSETA;
-            if (loseta == 0 || losetas[loseta] || sx + LADO_LOSETA > hojaFase->w || sy + LADO_LOSETA > hojaFase->h)
-                continue;
-            BITMAP* cuadro = create_sub_bitmap(hojaFase, sx, sy, LADO_LOSETA, LADO_LOSETA);
-            if (!cuadro)
-                continue;
-            losetas[loseta] = get_rle_sprite(cuadro);
-            destroy_bitmap(cuadro);
-        }
-}
-
-void CFase1::liberarLosetas()
-{
-    for (RLE_SPRITE*& sprite : losetas) {
-        if (sprite)
-            destroy_rle_sprite(sprite);
-        sprite = nullptr;
-    }
 }
 
 void CFase1::actualizarEntidades()
@@ -144,8 +119,10 @@ void CFase1::dibujarCapaLejana()
     }
 }
 
-// Al final del scroll la undécima loseta caería en la columna 256, fuera de
-// la fila (y fuera de la pantalla): se salta.
+// Con máscara, como sprites. La loseta del borde izquierdo empieza fuera de
+// la página: el recorte deja a la vista justo su parte derecha. Al final del
+// scroll la undécima caería en la columna 256, fuera de la fila (y de la
+// pantalla): se salta.
 void CFase1::dibujarCapaCercana()
 {
     const int d = static_cast<int>(desplazamiento % LADO_LOSETA);
@@ -154,20 +131,7 @@ void CFase1::dibujarCapaCercana()
         for (int k = 0; k <= 10 && c + k < COLUMNAS_CERCANA; ++k) {
             const int t = capaCercana[r][c + k];
             if (t != 0)
-                dibujarLosetaCercana(t, k * LADO_LOSETA - d, r * LADO_LOSETA);
+                sistema.dibujarSprite(hojaFase, (t % 16) * LADO_LOSETA, (t / 16) * LADO_LOSETA,
+                                      k * LADO_LOSETA - d, r * LADO_LOSETA, LADO_LOSETA, LADO_LOSETA);
         }
-}
-
-// La loseta del borde izquierdo empieza fuera de la página: el recorte de
-// Allegro deja a la vista justo su parte derecha.
-void CFase1::dibujarLosetaCercana(int loseta, int destinoX, int destinoY)
-{
-    if (losetas[loseta]) {
-        draw_rle_sprite(sistema.paginaDibujo, losetas[loseta], destinoX, destinoY);
-        return;
-    }
-    int sx = (loseta % 16) * LADO_LOSETA, sy = (loseta / 16) * LADO_LOSETA;
-    int recorte = destinoX < 0 ? -destinoX : 0;
-    masked_blit(hojaFase, sistema.paginaDibujo, sx + recorte, sy, destinoX + recorte, destinoY,
-                LADO_LOSETA - recorte, LADO_LOSETA);
 }

@@ -37,15 +37,9 @@ public:
 
 private:
     void leerMapa(const char* rutaMapa);
-    void prepararLosetas();
-    void liberarLosetas();
+    void liberarHoja();
     void dibujarCapaLejana();
     void dibujarCapaCercana();
-    void dibujarLosetaCercana(int loseta, int destinoX, int destinoY);
-
-    // Cada loseta de la capa cercana, ya con su máscara resuelta: pinta los
-    // mismos píxeles que un masked_blit desde la hoja, en una fracción del tiempo.
-    RLE_SPRITE* losetas[256];
 };
 
 #endif
