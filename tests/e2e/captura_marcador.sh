@@ -81,8 +81,4 @@ sleep 0.5
 [ "$(capturas)" = "snap0.bmp snap1.bmp snap2.bmp snap3.bmp " ] || fallar "capturas inesperadas: $(capturas)"
 paso "snap2.bmp sigue intacta; capturas: $(capturas)"
 
-pulsar Escape
-esperarPantalla "$JUEGO/graphics/main.bmp" 5
-pulsar 3
-esperarFin 5
-[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+volverAlMenuYSalir

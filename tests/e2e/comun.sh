@@ -244,3 +244,30 @@ cerrarVentana() {
     [ -x "$CERRAR_VENTANA" ] || fallar "falta la herramienta cerrar-ventana"
     "$CERRAR_VENTANA" "$WID" || fallar "cerrar-ventana no pudo mandar el cierre a $WID"
 }
+
+# Lleva la salida ALSA del juego a un archivo crudo (estéreo, 16 bits, 44,1 kHz)
+# que sox puede medir; exporta ALSA_CONFIG_PATH.
+grabarSonidoEn() {
+    cat > "$TRABAJO/asound.conf" <<CONF
+</usr/share/alsa/alsa.conf>
+pcm.!default {
+    type plug
+    slave {
+        pcm { type file; slave.pcm "null"; file "$1"; format "raw" }
+        format S16_LE
+        rate 44100
+        channels 2
+    }
+}
+CONF
+    export ALSA_CONFIG_PATH="$TRABAJO/asound.conf"
+}
+
+# Desde una partida: Escape vuelve al menú y la tecla 3 sale con 0.
+volverAlMenuYSalir() {
+    pulsar Escape
+    esperarPantalla "$JUEGO/graphics/main.bmp" 5
+    pulsar 3
+    esperarFin 5
+    [ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+}

@@ -66,8 +66,4 @@ recortarMapa 3064
 llegarAlMenu
 empezarPartida
 paso "mapa de 3064 enteros: hay partida"
-pulsar Escape
-esperarPantalla "$JUEGO/graphics/main.bmp" 5
-pulsar 3
-esperarFin 5
-[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+volverAlMenuYSalir

@@ -61,8 +61,4 @@ paso "flecha derecha durante ~$ms ms: ($x2, $y2), $dx píxeles a la derecha"
 [ "$dx" -ge 70 ] && [ "$dx" -le 140 ] || fallar "con medio segundo de flecha la rana se movió $dx píxeles (se esperaban unos 100)"
 [ "$y2" -eq "$y1" ] || fallar "la flecha derecha cambió la altura de $y1 a $y2"
 
-pulsar Escape
-esperarPantalla "$JUEGO/graphics/main.bmp" 5
-pulsar 3
-esperarFin 5
-[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+volverAlMenuYSalir

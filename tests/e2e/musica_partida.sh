@@ -6,19 +6,7 @@ source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
 copiarJuego
-cat > "$TRABAJO/asound.conf" <<CONF
-</usr/share/alsa/alsa.conf>
-pcm.!default {
-    type plug
-    slave {
-        pcm { type file; slave.pcm "null"; file "$TRABAJO/salida.raw"; format "raw" }
-        format S16_LE
-        rate 44100
-        channels 2
-    }
-}
-CONF
-export ALSA_CONFIG_PATH="$TRABAJO/asound.conf"
+grabarSonidoEn "$TRABAJO/salida.raw"
 GRABACION="$TRABAJO/salida.raw"
 
 # Posición actual en la grabación, redondeada a cuadros enteros de 4 bytes.
@@ -56,8 +44,4 @@ paso "partida: $bytes bytes grabados, RMS $rms"
 [ "$bytes" -gt 400000 ] || fallar "durante la partida apenas se grabó sonido ($bytes bytes)"
 awk -v r="$rms" 'BEGIN { exit !(r > 0.05) }' || fallar "la música de la fase no se oye (RMS $rms)"
 
-pulsar Escape
-esperarPantalla "$JUEGO/graphics/main.bmp" 5
-pulsar 3
-esperarFin 5
-[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+volverAlMenuYSalir

@@ -50,8 +50,4 @@ paso "CPU del juego: $((cpu1 - cpu0)) ticks de $HZ Hz en $(( (t1 - t0) / 1000000
 [ -z "$fuera" ] || fallar "el medidor no está en 99-101 cuadros por segundo:$fuera (carga $(cut -d' ' -f1 /proc/loadavg))"
 awk -v p="$porcentaje" 'BEGIN { exit !(p <= 15) }' || fallar "la partida gasta $porcentaje % de un núcleo (límite 15 %)"
 
-pulsar Escape
-esperarPantalla "$JUEGO/graphics/main.bmp" 5
-pulsar 3
-esperarFin 5
-[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+volverAlMenuYSalir

@@ -6,19 +6,8 @@ PRUEBA_SONIDO=$2
 
 iniciarX
 copiarJuego
-cat > "$TRABAJO/asound.conf" <<CONF
-</usr/share/alsa/alsa.conf>
-pcm.!default {
-    type plug
-    slave {
-        pcm { type file; slave.pcm "null"; file "$TRABAJO/salida.raw"; format "raw" }
-        format S16_LE
-        rate 44100
-        channels 2
-    }
-}
-CONF
-(cd "$JUEGO" && ALSA_CONFIG_PATH="$TRABAJO/asound.conf" timeout 60 "$PRUEBA_SONIDO") >"$TRABAJO/prueba.txt" 2>&1 \
+grabarSonidoEn "$TRABAJO/salida.raw"
+(cd "$JUEGO" && timeout 60 "$PRUEBA_SONIDO") >"$TRABAJO/prueba.txt" 2>&1 \
     || { cat "$TRABAJO/prueba.txt"; fallar "la prueba de sonido no terminó bien"; }
 grep '^midi:' "$TRABAJO/prueba.txt"
 [ -s "$TRABAJO/salida.raw" ] || fallar "no salió nada por ALSA"
