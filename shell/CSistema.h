@@ -49,8 +49,9 @@ public:
     void escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto);
 
     // Un sprite de una hoja en la página de dibujo, con los mismos píxeles
-    // que un masked_blit de ese rectángulo, pero ya pasado a RLE la primera
-    // vez: con decenas de sprites por cuadro, masked_blit es lo que más cuesta.
+    // que un masked_blit de ese rectángulo, pero preparado la primera vez:
+    // pasado a RLE, o copiado tal cual si no tiene nada de máscara. Con
+    // decenas de sprites y losetas por cuadro, masked_blit es lo que más cuesta.
     void dibujarSprite(BITMAP* hoja, int origenX, int origenY, int x, int y, int ancho, int alto);
     // Quien destruye una hoja dibujada así la olvida antes.
     void olvidarHoja(BITMAP* hoja);
@@ -69,7 +70,10 @@ public:
 
     // Carga una hoja de sprites con su paleta; si no se puede leer, error de archivos.
     BITMAP* cargarHoja(const char* nombre);
-    RLE_SPRITE* spriteDe(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
+    struct Sprite {
+        RLE_SPRITE* rle;  // nulo si el rectángulo es opaco
+    };
+    const Sprite* spriteDe(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
 
     struct ClaveSprite {
         BITMAP* hoja;
@@ -86,7 +90,7 @@ public:
                    (size_t(c.ancho) << 25) ^ (size_t(c.alto) << 37);
         }
     };
-    std::unordered_map<ClaveSprite, RLE_SPRITE*, HashSprite> sprites;
+    std::unordered_map<ClaveSprite, Sprite, HashSprite> sprites;
 
     // Cambia la plataforma (las pruebas usan una simulada); la de verdad es Allegro.
     void usarDispositivos(CDispositivos* otros);

@@ -12,6 +12,10 @@ TEST_F(MundoDePrueba, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
     for (int y = 0; y < hoja->h; ++y)
         for (int x = 0; x < hoja->w; ++x)
             putpixel(hoja, x, y, (x * 7 + y * 3) % 5 == 0 ? bitmap_mask_color(hoja) : makecol(x, y, 90));
+    // Un rincón sin máscara: ese se copia tal cual.
+    for (int y = 0; y < 40; ++y)
+        for (int x = 150; x < 200; ++x)
+            putpixel(hoja, x, y, makecol(x, 255 - y, 30));
     BITMAP* referencia = create_bitmap(640, 480);
     struct Caso {
         int sx, sy, x, y, ancho, alto;
@@ -22,6 +26,8 @@ TEST_F(MundoDePrueba, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
         { 60, 30, 620, 470, 40, 40 },   // medio fuera por abajo a la derecha
         { 180, 100, 300, 200, 50, 50 }, // el rectángulo se sale de la hoja
         { 0, 0, 700, 10, 20, 20 },      // entero fuera de la página
+        { 150, 0, 10, 20, 50, 40 },     // opaco
+        { 160, 10, -20, 460, 40, 30 },  // opaco y medio fuera
     };
     for (int vuelta = 0; vuelta < 2; ++vuelta)  // la segunda, ya en caché
         for (const Caso& c : casos) {
