@@ -271,3 +271,14 @@ volverAlMenuYSalir() {
     esperarFin 5
     [ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
 }
+
+# Con el aviso de error a la vista: el juego lo espera, Return lo acepta y
+# el programa sale con 1.
+aceptarAvisoYSalirConUno() {
+    local caso=$1
+    kill -0 "$PID_JUEGO" 2>/dev/null || fallar "$caso: el juego no esperó a que se aceptara el aviso"
+    pulsar Return
+    esperarFin 5
+    [ "$ESTADO" -eq 1 ] || fallar "$caso: tras el aviso el estado es $ESTADO, no 1"
+    paso "$caso: aviso aceptado, estado 1"
+}

@@ -32,11 +32,7 @@ esperarAviso() {
     [ "$texto" = "Error en el sistema de archivos" ] || fallar "$caso: el aviso dice '$texto'"
     grep -q "Error en el sistema de archivos" "$JUEGO/errores" || fallar "$caso: stderr no trae el aviso"
     sleep 0.5
-    kill -0 "$PID_JUEGO" 2>/dev/null || fallar "$caso: el juego no esperó a que se aceptara el aviso"
-    pulsar Return
-    esperarFin 5
-    [ "$ESTADO" -eq 1 ] || fallar "$caso: tras el aviso el estado es $ESTADO, no 1"
-    paso "$caso: aviso y estado 1"
+    aceptarAvisoYSalirConUno "$caso"
 }
 
 nuevaCopia() {
