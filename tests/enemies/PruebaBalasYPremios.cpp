@@ -9,30 +9,7 @@
 
 namespace {
 
-class PruebaBalasYPremios : public MundoDePrueba {
-protected:
-    template <class T, class... A> T* crear(A... argumentos)
-    {
-        T* e = new T(argumentos...);
-        listaEntidades.agregar(e);
-        return e;
-    }
-
-    bool vivo(CEntidad* e)
-    {
-        for (CEntidad* otra : entidades())
-            if (otra == e)
-                return true;
-        return false;
-    }
-
-    // Un tick y un actualizar.
-    void paso(CEntidad* e)
-    {
-        avanzarTicks(1);
-        e->actualizar();
-    }
-};
+class PruebaBalasYPremios : public MundoDePrueba {};
 
 const double RAIZ_MEDIO = std::sqrt(0.5);
 

@@ -19,13 +19,6 @@ protected:
         listaEntidades.agregar(jugador);
     }
 
-    template <class T, class... A> T* crear(A... argumentos)
-    {
-        T* e = new T(argumentos...);
-        listaEntidades.agregar(e);
-        return e;
-    }
-
     // Las explosiones como "x,y" en orden de creación.
     std::vector<std::string> explosiones()
     {
@@ -33,14 +26,6 @@ protected:
         for (CExplosion* e : entidadesDe<CExplosion>())
             r.push_back(std::to_string(e->x) + "," + std::to_string(e->y));
         return r;
-    }
-
-    bool vivo(CEntidad* e)
-    {
-        for (CEntidad* otra : entidades())
-            if (otra == e)
-                return true;
-        return false;
     }
 };
 

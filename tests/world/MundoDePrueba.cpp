@@ -187,3 +187,11 @@ void CEntidadDePrueba::dibujar()
     if (registro)
         registro->push_back("dibuja " + nombre);
 }
+
+bool MundoDePrueba::vivo(const CEntidad* e) const
+{
+    for (CEntidad* otra : entidades())
+        if (otra == e)
+            return true;
+    return false;
+}

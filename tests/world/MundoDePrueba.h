@@ -8,6 +8,7 @@
 #include "shell/CSistema.h"
 #include "tests/shell/PruebaConSimulados.h"
 #include "world/CEntidad.h"
+#include "world/CListaEntidades.h"
 
 // Colores de los dibujos de prueba: cada cifra, cada loseta y cada cuadro
 // de la rana tiene el suyo, para reconocerlos en la página.
@@ -37,6 +38,20 @@ protected:
     void pulsar(int tecla, bool abajo = true) { simulados.teclas[tecla] = abajo ? 1 : 0; }
     int pixel(int x, int y) const { return getpixel(sistema.paginaDibujo, x, y); }
     std::vector<CEntidad*> entidades() const;
+    // Crea una entidad y la añade a la lista, como hace el juego.
+    template <class T, class... A> T* crear(A... argumentos)
+    {
+        T* e = new T(argumentos...);
+        listaEntidades.agregar(e);
+        return e;
+    }
+    bool vivo(const CEntidad* e) const;
+    // Un tick y un actualizar.
+    void paso(CEntidad* e)
+    {
+        avanzarTicks(1);
+        e->actualizar();
+    }
     template <class T> std::vector<T*> entidadesDe() const
     {
         std::vector<T*> halladas;
