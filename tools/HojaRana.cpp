@@ -1,14 +1,11 @@
 #include "tools/Hojas.h"
 #include "tools/Lienzo.h"
+#include "tools/Pinceles.h"
 
 #include <allegro.h>
 
 // La rana piloto de perfil, mirando a la derecha, como vuela y dispara.
 namespace {
-struct Punto {
-    int x, y;
-};
-
 // Tres tiempos de la patada y del aleteo; el cuarto cuadro es el golpe.
 struct Pose {
     Punto rodilla, tobillo, punta;
@@ -36,16 +33,6 @@ constexpr Punto CENTRO_CABEZA{72, 23};
 constexpr Punto OJO{73, 13};
 constexpr Punto OJO_LEJANO{65, 11};
 constexpr Punto RAIZ_ALA{47, 17};
-
-// Trazo grueso que adelgaza de un extremo a otro: muslos, brazos, dedos.
-void trazo(BITMAP* b, Punto a, Punto z, int radioA, int radioZ, const Color& color)
-{
-    constexpr int PASOS = 12;
-    for (int i = 0; i <= PASOS; ++i) {
-        int x = a.x + (z.x - a.x) * i / PASOS, y = a.y + (z.y - a.y) * i / PASOS;
-        circlefill(b, x, y, radioA + (radioZ - radioA) * i / PASOS, aPixel(color));
-    }
-}
 
 void dibujarPata(BITMAP* b, Punto cadera, Punto rodilla, Punto tobillo, Punto punta, const Color& color,
                  const Color& contorno)
