@@ -48,6 +48,19 @@ constexpr Color PIEDRA{96, 100, 110};
 constexpr Color VERDE_NENUFAR{60, 148, 74};
 constexpr Color SILUETA{14, 22, 38};
 constexpr Color SILUETA_LEJANA{26, 42, 70};
+// Enemigos: cada clase con su color, claro sobre el agua de noche y lejos
+// del verde de la rana y del magenta de la máscara.
+constexpr Color CARMESI{200, 34, 58};
+constexpr Color CARMESI_OSCURO{110, 16, 36};
+constexpr Color CARMESI_CLARO{250, 118, 118};
+constexpr Color ALA_VIDRIO{186, 214, 236};
+constexpr Color BRONCE{206, 148, 52};
+constexpr Color BRONCE_OSCURO{112, 70, 28};
+constexpr Color BRONCE_CLARO{248, 210, 122};
+constexpr Color VIOLETA_OSCURO{84, 46, 132};
+constexpr Color VIOLETA_CLARO{206, 176, 246};
+constexpr Color PLUMA_GARZA{210, 218, 230};
+constexpr Color PLUMA_SOMBRA{120, 134, 158};
 }
 
 // Los lienzos son de 24 bits: así el BMP guarda el color exacto.

@@ -30,6 +30,24 @@ constexpr int X_CUADRO_GOLPE = 300;
 constexpr int CAJA_X1 = 30, CAJA_Y1 = 7, CAJA_X2 = 82, CAJA_Y2 = 42;
 }
 
+// Cuadros de la hoja de enemigos, donde el juego los recorta.
+namespace enemigos {
+struct Marco {
+    int x, y, ancho, alto;
+};
+// Dos de vuelo y el de la caída.
+constexpr Marco ERRANTE[3] = {{0, 0, 100, 100}, {100, 0, 100, 100}, {200, 0, 100, 100}};
+// Lo que queda del acorazado: el juego lo pinta 64 píxeles más abajo que al bicho vivo.
+constexpr Marco RESTOS_ACORAZADO{300, 0, 170, 90};
+constexpr Marco ACORAZADO[4] = {{0, 100, 128, 128}, {128, 100, 128, 128}, {256, 100, 128, 128}, {384, 100, 128, 128}};
+constexpr Marco VOLADOR[3] = {{0, 228, 64, 64}, {64, 228, 64, 64}, {128, 228, 64, 64}};
+constexpr Marco GIGANTE{190, 228, 139, 182};
+// El arma que el gigante lleva en la mano, en cuatro tiempos.
+constexpr Marco ARMA_GIGANTE[4] = {{0, 292, 32, 32}, {32, 292, 32, 32}, {64, 292, 32, 32}, {96, 292, 32, 32}};
+// La caída del volador y el gigante comparten dos columnas: ninguno pinta en ellas.
+constexpr int COLUMNAS_COMPARTIDAS = 2;
+}
+
 void dibujarHojaComunes(Lienzo& lienzo);
 void dibujarHojaEnemigos(Lienzo& lienzo);
 void dibujarHojaRana(Lienzo& lienzo);

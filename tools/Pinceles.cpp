@@ -44,14 +44,10 @@ void perfil(BITMAP* b, const std::vector<Punto>& puntos, const Color& color)
     }
 }
 
-void quebrada(BITMAP* b, std::initializer_list<Punto> puntos, const Color& color)
+void quebrada(BITMAP* b, const std::vector<Punto>& puntos, const Color& color)
 {
-    const Punto* anterior = nullptr;
-    for (const Punto& p : puntos) {
-        if (anterior)
-            line(b, anterior->x, anterior->y, p.x, p.y, aPixel(color));
-        anterior = &p;
-    }
+    for (std::size_t i = 1; i < puntos.size(); ++i)
+        line(b, puntos[i - 1].x, puntos[i - 1].y, puntos[i].x, puntos[i].y, aPixel(color));
 }
 
 std::vector<Punto> mediaElipse(Punto centro, int rx, int ry, bool bocaAbajo)

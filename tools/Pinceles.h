@@ -2,7 +2,6 @@
 
 #include "tools/Colores.h"
 
-#include <initializer_list>
 #include <vector>
 
 struct BITMAP;
@@ -20,6 +19,6 @@ void poligono(BITMAP* b, const std::vector<Punto>& puntos, const Color& color);
 // El mismo polígono, sólo el borde.
 void perfil(BITMAP* b, const std::vector<Punto>& puntos, const Color& color);
 // Línea quebrada abierta: grietas, venas, antenas.
-void quebrada(BITMAP* b, std::initializer_list<Punto> puntos, const Color& color);
+void quebrada(BITMAP* b, const std::vector<Punto>& puntos, const Color& color);
 // Media elipse: la de arriba, o la de abajo si bocaAbajo (una cúpula volcada).
 std::vector<Punto> mediaElipse(Punto centro, int rx, int ry, bool bocaAbajo);
