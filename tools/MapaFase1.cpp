@@ -165,27 +165,29 @@ const std::vector<Tramo> LEJANA = {
     },
 };
 
-// Qué entra y en qué columna. Una columna pasa cada 0,64 s. Los voladores
-// van en fila, uno por columna, a la altura de su onda; el gigante llega con
-// tiempo de pelearlo antes de la última pantalla.
+// Qué entra y en qué columna. Una columna pasa cada 0,64 s. La fase aprieta
+// de menos a más: primero sueltos, luego filas de voladores con acorazados
+// cada vez más seguidos. Los voladores van en fila, uno por columna, a la
+// altura de su onda; el acorazado quiere orilla llana por delante. El gigante
+// llega tras una calma y con tiempo de pelearlo antes de la última pantalla.
 const std::vector<Oleada> OLEADAS = {
-    // Calentamiento.
-    errante(5), errante(10), volador(15, 160), errante(20), volador(24, 280), volador(25, 280), errante(29),
-    // Primeras filas de voladores y el primer acorazado.
-    volador(34, 120), volador(35, 120), volador(36, 120), acorazado(40), errante(47), errante(52),
-    volador(56, 260), volador(57, 260), volador(58, 260), errante(62),
-    errante(66), volador(69, 100), volador(70, 100), volador(71, 100), errante(74), acorazado(80),
-    volador(85, 220), volador(86, 220), volador(87, 220), errante(90), errante(93),
-    // Más apretado.
-    volador(98, 160), volador(99, 160), volador(100, 160), volador(101, 160), errante(104), errante(107),
-    errante(109), volador(112, 80), volador(113, 80), volador(114, 80), errante(118),
-    // Respiro, y dos acorazados seguidos.
-    acorazado(126), errante(129), errante(131), volador(134, 300), volador(135, 300), volador(136, 300),
-    volador(137, 300), errante(140), volador(143, 120), volador(144, 120), volador(145, 120), acorazado(146),
-    errante(150), errante(152), volador(155, 200), volador(156, 200), volador(157, 200),
-    errante(160), volador(162, 260), volador(163, 260), volador(164, 260), volador(165, 260), acorazado(166),
-    errante(169), errante(171), volador(174, 100), volador(175, 100), volador(176, 100), errante(179),
-    errante(181), volador(184, 300), volador(185, 300), volador(186, 300), errante(188),
+    // Calentamiento: de uno en uno, para aprender a cada bicho.
+    errante(6), volador(12, 160), errante(18), volador(24, 280), volador(25, 280), errante(31),
+    volador(36, 120), volador(37, 120), volador(38, 120), errante(44),
+    // Llega el primer acorazado y las filas de tres.
+    acorazado(52), errante(58), volador(62, 260), volador(63, 260), volador(64, 260), errante(68), errante(72),
+    volador(76, 100), volador(77, 100), volador(78, 100), acorazado(84), errante(88),
+    volador(91, 220), volador(92, 220), volador(93, 220), errante(96),
+    // Más apretado: filas de cuatro y errantes de dos en dos.
+    volador(101, 160), volador(102, 160), volador(103, 160), volador(104, 160), errante(106), errante(109),
+    volador(112, 80), volador(113, 80), volador(114, 80), errante(117), acorazado(120), errante(124), errante(127),
+    volador(130, 300), volador(131, 300), volador(132, 300), volador(133, 300), acorazado(136), errante(139),
+    volador(142, 120), volador(143, 120), volador(144, 120), errante(146), errante(148),
+    // Lo más duro: un acorazado cada nueve segundos y sin huecos.
+    acorazado(150), volador(152, 200), volador(153, 200), volador(154, 200), volador(155, 200), errante(157),
+    errante(159), volador(160, 260), volador(161, 260), volador(162, 260), volador(163, 260), acorazado(164),
+    errante(167), errante(169), volador(171, 100), volador(172, 100), volador(173, 100), errante(175),
+    acorazado(178), errante(180), volador(182, 300), volador(183, 300), volador(184, 300), errante(186),
     // Calma antes del gigante; mientras dura, poco más.
     gigante(200), errante(210), errante(218),
     // Despedida.

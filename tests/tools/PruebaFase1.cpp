@@ -346,3 +346,40 @@ TEST(EscritorDeMapas, UnaErrataDiceDondeEsta)
     d.oleadas = {errante(246)};
     EXPECT_EQ(errataDe(d), "");
 }
+
+TEST_F(FaseGenerada, LaFaseCreceHastaElGiganteYDaTiempoAPelearlo)
+{
+    ASSERT_EQ(static_cast<int>(numeros_.size()), TOTAL);
+    // Lo que cuesta cada uno: el volador cae de un impacto, el errante aguanta
+    // tres y el acorazado es un tanque.
+    auto peso = [](int codigo) {
+        switch (codigo) {
+        case 1:
+            return 2;
+        case 2:
+            return 4;
+        case 3:
+            return 1;
+        default:
+            return 0;
+        }
+    };
+    int cuartos[4] = {};
+    for (int c = 0; c < 200; ++c)
+        cuartos[c / 50] += peso(aparicion(c));
+    for (int q = 1; q < 4; ++q)
+        EXPECT_GE(cuartos[q], cuartos[q - 1]) << "cuarto " << q << " de las columnas 0 a 199";
+    EXPECT_GE(cuartos[3], 2 * cuartos[0]) << "el final no aprieta más que el principio";
+
+    // Una columna pasa cada 64 ticks de 10 ms y el avance se para con la 246.
+    constexpr int TICKS_POR_COLUMNA = 64, TICK_PARADA = 15744;
+    // El gigante pelea 15 s y tarda 2,4 s en irse.
+    constexpr int TICKS_GIGANTE = 1500 + 240;
+    ASSERT_EQ(ULTIMA_COLUMNA_ALCANZADA * TICKS_POR_COLUMNA, TICK_PARADA);
+    int gigante = 0;
+    for (int c = 0; c < CERCANAS; ++c)
+        if (aparicion(c) == 4)
+            gigante = c;
+    ASSERT_GT(gigante, 0);
+    EXPECT_LE(gigante * TICKS_POR_COLUMNA + TICKS_GIGANTE, TICK_PARADA) << "columna " << gigante;
+}
