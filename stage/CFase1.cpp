@@ -3,10 +3,22 @@
 #include <cstdio>
 #include <string>
 
+#include "enemies/CAcorazado.h"
+#include "enemies/CErrante.h"
+#include "enemies/CGigante.h"
+#include "enemies/CVolador.h"
+#include "shell/Azar.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "stage/LectorMapa.h"
 #include "world/CListaEntidades.h"
+
+int32_t ultimaColumna = 65000;
+
+namespace {
+// Códigos de la tabla de apariciones.
+enum Aparicion : uint8_t { NINGUNO = 0, ERRANTE = 1, ACORAZADO = 2, VOLADOR = 3, GIGANTE = 4 };
+}
 
 CFase1::CFase1()
     : capaCercana(), capaLejana(), aparicion(), aparicionX(), aparicionY(),
@@ -82,6 +94,36 @@ void CFase1::actualizarEntidades()
 void CFase1::avanzar(uint32_t transcurridos)
 {
     desplazamiento = transcurridos < FIN_DESPLAZAMIENTO ? transcurridos : FIN_DESPLAZAMIENTO;
+    hacerAparecer(static_cast<int32_t>(desplazamiento / LADO_LOSETA));
+}
+
+// Un enemigo como mucho por columna, en el primer cuadro que el scroll pasa
+// por ella. Un cuadro que salta más de una columna se deja las de en medio:
+// esos enemigos no salen nunca.
+void CFase1::hacerAparecer(int32_t columna)
+{
+    if (columna == ultimaColumna)
+        return;
+    CEntidad* enemigo = nullptr;
+    switch (aparicion[columna]) {
+    case ERRANTE:
+        enemigo = new CErrante(aparicionX[columna], azar() % 348);
+        break;
+    case ACORAZADO:
+        enemigo = new CAcorazado(aparicionY[columna]);
+        break;
+    case VOLADOR:
+        enemigo = new CVolador(aparicionY[columna]);
+        break;
+    case GIGANTE:
+        enemigo = new CGigante();
+        break;
+    default:
+        break;
+    }
+    if (enemigo)
+        listaEntidades.agregar(enemigo);
+    ultimaColumna = columna;
 }
 
 void CFase1::iniciar()

@@ -37,9 +37,15 @@ public:
 
 private:
     void leerMapa(const char* rutaMapa);
+    void hacerAparecer(int32_t columna);
     void liberarHoja();
     void dibujarCapaLejana();
     void dibujarCapaCercana();
 };
+
+// Columna cuya aparición se miró la última vez. Vale para todo el programa:
+// empieza en 65000, que no es ninguna columna, y no vuelve a ponerse a cero
+// entre partidas.
+extern int32_t ultimaColumna;
 
 #endif

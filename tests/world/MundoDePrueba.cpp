@@ -40,7 +40,7 @@ std::string numeroEn(BITMAP* pagina, int x)
 }
 
 std::string textoMapa(const std::function<int(int, int)>& cercana, const std::function<int(int, int)>& lejana,
-                      const std::string& separador)
+                      const std::string& separador, const std::function<int(int, int)>& apariciones)
 {
     std::string texto;
     auto poner = [&](int valor) { texto += std::to_string(valor) + separador; };
@@ -50,8 +50,9 @@ std::string textoMapa(const std::function<int(int, int)>& cercana, const std::fu
     for (int f = 0; f < 7; ++f)
         for (int c = 0; c < 72; ++c)
             poner(lejana(f, c));
-    for (int i = 0; i < 3 * 256; ++i)
-        poner(0);
+    for (int bloque = 0; bloque < 3; ++bloque)
+        for (int c = 0; c < 256; ++c)
+            poner(apariciones ? apariciones(bloque, c) : 0);
     return texto;
 }
 

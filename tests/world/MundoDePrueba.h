@@ -21,9 +21,11 @@ std::string numeroEn(BITMAP* pagina, int x);
 const int COLOR_MARCADOR_R = 40;
 
 // Mapa de texto con los cinco bloques; las losetas cercanas y lejanas se
-// eligen con una función de (fila, columna).
+// eligen con una función de (fila, columna) y las apariciones con una de
+// (bloque, columna): 0 el código, 1 la x, 2 la y. Sin ella, ninguna.
 std::string textoMapa(const std::function<int(int, int)>& cercana, const std::function<int(int, int)>& lejana,
-                      const std::string& separador = ",");
+                      const std::string& separador = ",",
+                      const std::function<int(int, int)>& apariciones = nullptr);
 
 // El motor arrancado sobre la plataforma simulada, con hojas de dibujos
 // reconocibles, una carpeta de trabajo propia con maps/fase1.map y el reloj
