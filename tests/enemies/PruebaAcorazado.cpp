@@ -30,26 +30,12 @@ protected:
     }
 
     // Un acorazado nacido en el tick dado (su carga inicial sale de él).
-    CAcorazado* crear(uint32_t tick, int32_t y = 150)
+    CAcorazado* crearAcorazado(uint32_t tick, int32_t y = 150)
     {
         sistema.fijarTicks(tick);
         CAcorazado* a = new CAcorazado(y);
         listaEntidades.agregar(a);
         return a;
-    }
-
-    void llamar(CAcorazado* a, uint32_t ticks)
-    {
-        avanzarTicks(ticks);
-        a->actualizar();
-    }
-
-    bool vivo(CEntidad* e)
-    {
-        for (CEntidad* otra : entidades())
-            if (otra == e)
-                return true;
-        return false;
     }
 
     void matar(CAcorazado* a)
@@ -70,7 +56,7 @@ protected:
 
 TEST_F(PruebaAcorazado, NaceFueraPorLaIzquierdaConSuCargaSacadaDelReloj)
 {
-    CAcorazado* a = crear(1024 + 77, 210);
+    CAcorazado* a = crearAcorazado(1024 + 77, 210);
     EXPECT_EQ(a->x, -128);
     EXPECT_EQ(a->y, 210);
     EXPECT_EQ(a->tipo, TIPO_ENEMIGO);
@@ -100,11 +86,11 @@ TEST_F(PruebaAcorazado, NaceFueraPorLaIzquierdaConSuCargaSacadaDelReloj)
 TEST_F(PruebaAcorazado, ElAbanicoPideMasDe128DeCarga)
 {
     for (uint32_t inicial : {120u, 126u}) {
-        CAcorazado* a = crear(2048 + inicial);
-        llamar(a, 8 * (128 - inicial));
+        CAcorazado* a = crearAcorazado(2048 + inicial);
+        paso(a, 8 * (128 - inicial));
         EXPECT_EQ(a->cargaDisparo, 128);
         EXPECT_TRUE(entidadesDe<CBalaDirigida>().empty()) << "carga inicial " << inicial;
-        llamar(a, 8);
+        paso(a, 8);
         EXPECT_EQ(a->cargaDisparo, 0);
         EXPECT_EQ(entidadesDe<CBalaDirigida>().size(), 3u) << "carga inicial " << inicial;
         listaEntidades.vaciar();
@@ -115,12 +101,12 @@ TEST_F(PruebaAcorazado, ElAbanicoPideMasDe128DeCarga)
 // animación no se movió, 7 ticks más vuelven a contar 15 y dan otro.
 TEST_F(PruebaAcorazado, ElQueNaceCon127DisparaTrasGanarDosYLasBalasSalenEnOrden)
 {
-    CAcorazado* a = crear(1024 + 127);
+    CAcorazado* a = crearAcorazado(1024 + 127);
     a->x = 300;
-    llamar(a, 8);
+    paso(a, 8);
     EXPECT_EQ(a->cargaDisparo, 128);
     EXPECT_TRUE(entidadesDe<CBalaDirigida>().empty());
-    llamar(a, 7);
+    paso(a, 7);
     EXPECT_EQ(a->x, 302);
     auto todas = entidades();
     ASSERT_EQ(todas.size(), 4u);
@@ -141,16 +127,16 @@ TEST_F(PruebaAcorazado, ElQueNaceCon127DisparaTrasGanarDosYLasBalasSalenEnOrden)
 // igual: de 0, 120 tras 12 periodos, 128 en el tick 15 del 13.º, 130 en el 16.
 TEST_F(PruebaAcorazado, AUnaLlamadaPorTickAvanzaDiezCada16TicksYDisparaALos208)
 {
-    CAcorazado* a = crear(4096);
+    CAcorazado* a = crearAcorazado(4096);
     for (int t = 1; t <= 207; ++t) {
-        llamar(a, 1);
+        paso(a, 1);
         if (t % 16 == 0) {
             EXPECT_EQ(a->x, -128 + 10 * (t / 16)) << "tick " << t;
         }
     }
     EXPECT_EQ(a->cargaDisparo, 128);
     EXPECT_TRUE(entidadesDe<CBalaDirigida>().empty());
-    llamar(a, 1);
+    paso(a, 1);
     EXPECT_EQ(a->x, -128 + 130);
     EXPECT_EQ(entidadesDe<CBalaDirigida>().size(), 3u);
 }
@@ -160,7 +146,7 @@ TEST_F(PruebaAcorazado, AUnaLlamadaPorTickAvanzaDiezCada16TicksYDisparaALos208)
 TEST_F(PruebaAcorazado, ConMasLlamadasPorTickCorreMas)
 {
     for (int llamadas : {1, 2, 4}) {
-        CAcorazado* a = crear(4096);
+        CAcorazado* a = crearAcorazado(4096);
         for (int t = 1; t <= 32; ++t) {
             avanzarTicks(1);
             for (int n = 0; n < llamadas; ++n)
@@ -175,18 +161,18 @@ TEST_F(PruebaAcorazado, ConMasLlamadasPorTickCorreMas)
 // Nacido justo antes de que el reloj dé la vuelta: la diferencia sin signo sigue valiendo.
 TEST_F(PruebaAcorazado, ElCuadroCambiaA16TicksYDaLaVuelta)
 {
-    CAcorazado* a = crear(0xFFFFFFF8u);
+    CAcorazado* a = crearAcorazado(0xFFFFFFF8u);
     a->x = 200;
     EXPECT_EQ(colorEn(264, 214), colorCuadro(0));
-    llamar(a, 15);
+    paso(a, 15);
     EXPECT_EQ(a->cuadro, 0);
     EXPECT_EQ(colorEn(264, 214), colorCuadro(0));
-    llamar(a, 1);
+    paso(a, 1);
     EXPECT_EQ(a->cuadro, 1);
     EXPECT_EQ(a->x, 203);
     EXPECT_EQ(colorEn(a->x + 64, 214), colorCuadro(1));
     for (int cuadro : {2, 3, 0}) {
-        llamar(a, 16);
+        paso(a, 16);
         EXPECT_EQ(a->cuadro, cuadro);
         EXPECT_EQ(colorEn(a->x + 64, 214), colorCuadro(cuadro));
     }
@@ -197,7 +183,7 @@ TEST_F(PruebaAcorazado, ElCuadroCambiaA16TicksYDaLaVuelta)
 
 TEST_F(PruebaAcorazado, VeintinueveImpactosLoDejanConVidaUnoGastandoCadaDisparo)
 {
-    CAcorazado* a = crear(4096);
+    CAcorazado* a = crearAcorazado(4096);
     for (int i = 1; i <= 29; ++i) {
         CEntidadDePrueba disparo("disparo", TIPO_DISPARO, nullptr);
         a->alImpactar(&disparo);
@@ -211,7 +197,7 @@ TEST_F(PruebaAcorazado, VeintinueveImpactosLoDejanConVidaUnoGastandoCadaDisparo)
 
 TEST_F(PruebaAcorazado, ElTrigesimoLoMataYSueltaQuincePremiosEnOrden)
 {
-    CAcorazado* a = crear(4096, 170);
+    CAcorazado* a = crearAcorazado(4096, 170);
     a->x = 210;
     CEntidadDePrueba disparo("disparo", TIPO_DISPARO, nullptr);
     for (int i = 0; i < 29; ++i)
@@ -239,15 +225,15 @@ TEST_F(PruebaAcorazado, ElTrigesimoLoMataYSueltaQuincePremiosEnOrden)
 // El primer paso de los restos cuenta desde el último cambio de cuadro en vida.
 TEST_F(PruebaAcorazado, LosRestosVanALaIzquierdaConElSueloYSeDibujan64MasAbajo)
 {
-    CAcorazado* a = crear(4096);
+    CAcorazado* a = crearAcorazado(4096);
     a->x = 300;
-    llamar(a, 10);
+    paso(a, 10);
     EXPECT_EQ(a->x, 301);
     matar(a);
-    llamar(a, 1);
+    paso(a, 1);
     EXPECT_EQ(a->x, 290);
     for (int t = 1; t <= 5; ++t)
-        llamar(a, 1);
+        paso(a, 1);
     EXPECT_EQ(a->x, 285);
     EXPECT_TRUE(entidadesDe<CBalaDirigida>().empty());
     const int restos = makecol(COLOR_RESTOS_R, 160, 0);
@@ -260,25 +246,25 @@ TEST_F(PruebaAcorazado, LosRestosVanALaIzquierdaConElSueloYSeDibujan64MasAbajo)
 
 TEST_F(PruebaAcorazado, LosRestosSeQuitanAlPasarDeMenos170)
 {
-    CAcorazado* a = crear(4096);
+    CAcorazado* a = crearAcorazado(4096);
     matar(a);
     a->x = -168;
-    llamar(a, 2);
+    paso(a, 2);
     ASSERT_TRUE(vivo(a)) << "a -170 se queda";
     EXPECT_EQ(a->x, -170);
-    llamar(a, 1);
+    paso(a, 1);
     EXPECT_FALSE(vivo(a));
     EXPECT_EQ(entidadesDe<CPremio>().size(), 15u);
 }
 
 TEST_F(PruebaAcorazado, ElVivoQuePasaDe640SeVaSinPremios)
 {
-    CAcorazado* a = crear(4096);
+    CAcorazado* a = crearAcorazado(4096);
     a->x = 639;
-    llamar(a, 8);
+    paso(a, 8);
     ASSERT_TRUE(vivo(a)) << "a 640 se queda";
     EXPECT_EQ(a->x, 640);
-    llamar(a, 7);
+    paso(a, 7);
     EXPECT_FALSE(vivo(a));
     EXPECT_TRUE(entidades().empty());
 }

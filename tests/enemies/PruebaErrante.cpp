@@ -25,16 +25,6 @@ protected:
     CEntidad* disparo() { return crear<CEntidadDePrueba>("disparo", TIPO_DISPARO, &registro); }
 };
 
-// El generador del juego, escrito aparte para saber qué tiene que salir.
-struct ModeloAzar {
-    uint32_t estado = 1;
-    int siguiente()
-    {
-        estado = estado * 214013u + 2531011u;
-        return static_cast<int>((estado >> 16) & 0x7fff);
-    }
-};
-
 TEST_F(PruebaErrante, RebotaSoloPasadoElBordeYSinRumboSigueQuieto)
 {
     struct Caso {

@@ -16,19 +16,6 @@ int colorPieza(int cuadro)
     return makecol(240, 48 * cuadro, 160);
 }
 
-// El generador compartido, aparte: estado·214013 + 2531011, bits 16 a 30.
-class ModeloAzar {
-public:
-    int siguiente()
-    {
-        estado = estado * 214013u + 2531011u;
-        return static_cast<int>((estado >> 16) & 0x7FFF);
-    }
-
-private:
-    uint32_t estado = 1;
-};
-
 class PruebaGigante : public MundoDePrueba {
 protected:
     void SetUp() override
@@ -39,26 +26,12 @@ protected:
             rectfill(sistema.hojaEnemigos, 32 * k, 292, 32 * k + 31, 323, colorPieza(k));
     }
 
-    CGigante* crear(uint32_t tick = 5000)
+    CGigante* crearGigante(uint32_t tick = 5000)
     {
         sistema.fijarTicks(tick);
         CGigante* g = new CGigante();
         listaEntidades.agregar(g);
         return g;
-    }
-
-    void llamar(CGigante* g, uint32_t ticks)
-    {
-        avanzarTicks(ticks);
-        g->actualizar();
-    }
-
-    bool vivo(CEntidad* e)
-    {
-        for (CEntidad* otra : entidades())
-            if (otra == e)
-                return true;
-        return false;
     }
 
     void matar(CGigante* g)
@@ -88,7 +61,7 @@ std::ostream& operator<<(std::ostream& salida, const Giro& g)
 // de 640 241 ticks después.
 TEST_F(PruebaGigante, AUnaLlamadaPorTickEntraPatrullaYSeVa)
 {
-    CGigante* g = crear(0xFFFFFF00u);
+    CGigante* g = crearGigante(0xFFFFFF00u);
     EXPECT_EQ(g->x, 400);
     EXPECT_EQ(g->y, 460);
     EXPECT_EQ(g->tipo, TIPO_ENEMIGO);
@@ -111,7 +84,7 @@ TEST_F(PruebaGigante, AUnaLlamadaPorTickEntraPatrullaYSeVa)
     bool recienGirado = false;
     for (uint32_t t = 1; t <= 1741; ++t) {
         const int32_t estadoAntes = g->estado;
-        llamar(g, 1);
+        paso(g, 1);
         ASSERT_TRUE(vivo(g)) << "tick " << t;
         if (estadoAntes == GIGANTE_SE_VA) {
             ASSERT_EQ(g->y, yAntes) << "tick " << t;
@@ -133,7 +106,7 @@ TEST_F(PruebaGigante, AUnaLlamadaPorTickEntraPatrullaYSeVa)
         {1247, 59, GIGANTE_BAJA}, {1388, 201, GIGANTE_SUBE}, {1501, 87, GIGANTE_SE_VA}};
     EXPECT_EQ(giros, esperados);
     EXPECT_EQ(g->x, 640);
-    llamar(g, 1);
+    paso(g, 1);
     EXPECT_FALSE(vivo(g));
     EXPECT_TRUE(entidadesDe<CExplosion>().empty());
     EXPECT_TRUE(entidadesDe<CPremio>().empty());
@@ -142,14 +115,14 @@ TEST_F(PruebaGigante, AUnaLlamadaPorTickEntraPatrullaYSeVa)
 // Una llamada tardía que cruza un límite de etapa y la estancia a la vez: se va.
 TEST_F(PruebaGigante, SiCambiaDeEtapaYCumpleLaEstanciaALaVezSeVa)
 {
-    CGigante* g = crear();
-    llamar(g, 1501);
+    CGigante* g = crearGigante();
+    paso(g, 1501);
     ASSERT_TRUE(vivo(g));
     EXPECT_EQ(g->estado, GIGANTE_SE_VA);
     EXPECT_EQ(g->inicioEtapa, sistema.leerTicks());
     EXPECT_EQ(g->tickSalida, sistema.leerTicks());
     EXPECT_EQ(g->y, 460 - 1501);
-    llamar(g, 1);
+    paso(g, 1);
     ASSERT_TRUE(vivo(g));
     EXPECT_EQ(g->x, 401);
     EXPECT_EQ(g->estado, GIGANTE_SE_VA);
@@ -159,10 +132,10 @@ TEST_F(PruebaGigante, SiCambiaDeEtapaYCumpleLaEstanciaALaVezSeVa)
 // también mientras entra (hasta el 401) y mientras se va (desde el 1501).
 TEST_F(PruebaGigante, DisparaRectoALaIzquierdaCada51TicksEnTodasLasEtapas)
 {
-    CGigante* g = crear();
+    CGigante* g = crearGigante();
     size_t balas = 0;
     for (uint32_t t = 1; t <= 1741; ++t) {
-        llamar(g, 1);
+        paso(g, 1);
         ASSERT_TRUE(vivo(g)) << "tick " << t;
         auto todas = entidadesDe<CBalaDirigida>();
         if (t % 51 != 0) {
@@ -182,28 +155,28 @@ TEST_F(PruebaGigante, DisparaRectoALaIzquierdaCada51TicksEnTodasLasEtapas)
 
 TEST_F(PruebaGigante, ConVariasLlamadasPorTickNoDisparaMasDeUnaVezCada51)
 {
-    CGigante* g = crear();
+    CGigante* g = crearGigante();
     for (int t = 1; t <= 152; ++t) {
         avanzarTicks(1);
         for (int n = 0; n < 3; ++n)
             g->actualizar();
     }
     EXPECT_EQ(entidadesDe<CBalaDirigida>().size(), 2u) << "en los ticks 51 y 102";
-    llamar(g, 1);
+    paso(g, 1);
     EXPECT_EQ(entidadesDe<CBalaDirigida>().size(), 3u);
 }
 
 TEST_F(PruebaGigante, LaPiezaCambiaCada11TicksYSeDibujaASuIzquierda)
 {
-    CGigante* g = crear(0xFFFFFFFAu);
-    llamar(g, 10);
+    CGigante* g = crearGigante(0xFFFFFFFAu);
+    paso(g, 10);
     EXPECT_EQ(g->cuadro, 0);
-    llamar(g, 1);
+    paso(g, 1);
     EXPECT_EQ(g->cuadro, 1);
     for (int cuadro : {2, 3, 0, 1}) {
-        llamar(g, 10);
+        paso(g, 10);
         EXPECT_NE(g->cuadro, cuadro) << "a los 10 ticks aún no";
-        llamar(g, 1);
+        paso(g, 1);
         EXPECT_EQ(g->cuadro, cuadro);
     }
     // El cuerpo en (x, y); la pieza en (x − 12, y + 114), pintada encima.
@@ -223,8 +196,8 @@ TEST_F(PruebaGigante, LaPiezaCambiaCada11TicksYSeDibujaASuIzquierda)
 
 TEST_F(PruebaGigante, ElImpacto99DejaVidaUnoYEl100LoMata)
 {
-    CGigante* g = crear();
-    llamar(g, 30);
+    CGigante* g = crearGigante();
+    paso(g, 30);
     for (int i = 1; i <= 99; ++i) {
         CEntidadDePrueba disparo("disparo", TIPO_DISPARO, nullptr);
         g->alImpactar(&disparo);
@@ -253,14 +226,14 @@ TEST_F(PruebaGigante, ElImpacto99DejaVidaUnoYEl100LoMata)
 
 TEST_F(PruebaGigante, MuertoMientrasSeVaSeQuedaDondeEsta)
 {
-    CGigante* g = crear();
-    llamar(g, 1501);
-    llamar(g, 30);
+    CGigante* g = crearGigante();
+    paso(g, 1501);
+    paso(g, 30);
     ASSERT_TRUE(vivo(g));
     EXPECT_EQ(g->x, 430);
     matar(g);
     for (int t = 0; t < 100; ++t)
-        llamar(g, 1);
+        paso(g, 1);
     ASSERT_TRUE(vivo(g));
     EXPECT_EQ(g->x, 430);
     EXPECT_EQ(g->y, 460 - 1501);
@@ -271,9 +244,9 @@ TEST_F(PruebaGigante, MuertoMientrasSeVaSeQuedaDondeEsta)
 // esa y es múltiplo de 8, un premio en el mismo punto detrás de ella.
 TEST_F(PruebaGigante, AlMorirReventaUnaVezPorLlamadaYSeVaA151Ticks)
 {
-    CGigante* g = crear();
+    CGigante* g = crearGigante();
     for (int t = 0; t < 450; ++t)
-        llamar(g, 1);
+        paso(g, 1);
     const int32_t x = g->x, y = g->y, cuadro = g->cuadro;
     const size_t balas = entidadesDe<CBalaDirigida>().size();
     matar(g);
@@ -314,7 +287,7 @@ TEST_F(PruebaGigante, AlMorirReventaUnaVezPorLlamadaYSeVaA151Ticks)
     EXPECT_EQ(g->tipo, TIPO_ENEMIGO);
     EXPECT_EQ(entidadesDe<CBalaDirigida>().size(), balas) << "muriendo no dispara";
     EXPECT_EQ(entidadesDe<CExplosion>().size(), 151u + 2 * 3);
-    llamar(g, 1);
+    paso(g, 1);
     EXPECT_FALSE(vivo(g));
 }
 

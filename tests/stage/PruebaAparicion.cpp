@@ -57,15 +57,6 @@ protected:
     std::unique_ptr<CFase1> fase;
 };
 
-struct ModeloAzar {
-    uint32_t estado = 1;
-    int siguiente()
-    {
-        estado = estado * 214013u + 2531011u;
-        return static_cast<int>((estado >> 16) & 0x7fff);
-    }
-};
-
 TEST_F(PruebaAparicion, CadaCodigoHaceSuEnemigoDondeDiceElMapa)
 {
     cargarFase({{0, {1, 640, 77}}, {1, {2, 5, 256}}, {2, {3, 9, 180}}, {3, {4, 0, 0}}, {4, {5, 50, 50}}});

@@ -48,10 +48,10 @@ protected:
         return e;
     }
     bool vivo(const CEntidad* e) const;
-    // Un tick y un actualizar.
-    void paso(CEntidad* e)
+    // Pasa el reloj y llama una vez al actualizar.
+    void paso(CEntidad* e, uint32_t ticks = 1)
     {
-        avanzarTicks(1);
+        avanzarTicks(ticks);
         e->actualizar();
     }
     template <class T> std::vector<T*> entidadesDe() const
@@ -67,6 +67,17 @@ protected:
     std::string carpetaAnterior;
     // Lo que anotan las entidades de prueba; vive hasta después de vaciar la lista.
     std::vector<std::string> registro;
+};
+
+// El generador común del juego escrito aparte, para saber qué tiene que
+// salir: estado·214013 + 2531011, bits 16 a 30.
+struct ModeloAzar {
+    uint32_t estado = 1;
+    int siguiente()
+    {
+        estado = estado * 214013u + 2531011u;
+        return static_cast<int>((estado >> 16) & 0x7fff);
+    }
 };
 
 // Entidad de prueba: cuenta sus llamadas en un registro común y, si se le
