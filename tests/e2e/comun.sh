@@ -282,3 +282,34 @@ aceptarAvisoYSalirConUno() {
     [ "$ESTADO" -eq 1 ] || fallar "$caso: tras el aviso el estado es $ESTADO, no 1"
     paso "$caso: aviso aceptado, estado 1"
 }
+
+# Los enteros de un mapa (notación de C, con o sin coma detrás) en el vector
+# VALORES_MAPA: 7x256 losetas cercanas, 7x72 lejanas y, desde la posición
+# INICIO_APARICIONES, 256 códigos de aparición, 256 x y 256 y.
+INICIO_APARICIONES=$((7 * 256 + 7 * 72))
+leerValoresMapa() {
+    local palabra
+    VALORES_MAPA=()
+    for palabra in $(tr ',' ' ' < "$1"); do
+        VALORES_MAPA+=($((palabra)))
+    done
+    [ ${#VALORES_MAPA[@]} -ge 3064 ] || fallar "$(basename "$1") trae ${#VALORES_MAPA[@]} enteros, no 3064"
+}
+
+# Deja en PRIMERA_COLUMNA la primera columna del mapa leído que manda un
+# enemigo: entra cuando el avance llega a ella, a 64 ticks por columna.
+buscarPrimeraAparicion() {
+    local c
+    for c in $(seq 0 255); do
+        if [ "${VALORES_MAPA[$((INICIO_APARICIONES + c))]}" -ne 0 ]; then
+            PRIMERA_COLUMNA=$c
+            return 0
+        fi
+    done
+    fallar "el mapa no manda ningún enemigo"
+}
+
+# Milisegundos desde la marca dada (de date +%s%N).
+msDesde() {
+    echo $(( ($(date +%s%N) - $1) / 1000000 ))
+}
