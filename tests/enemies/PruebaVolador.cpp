@@ -146,18 +146,21 @@ TEST_F(PruebaVolador, CaeDandoTumbosCadaVezMasDeprisaHastaSalirPorLaDerecha)
     ASSERT_EQ(v->y, v->yBase);
     struct Paso {
         int32_t x, y;
-    } esperados[] = {{640, 200}, {642, 201}};
-    v->x = 639;
+    } esperados[] = {{601, 200}, {603, 201}, {606, 202}, {610, 204}};
+    v->x = 600;
     for (const Paso& p : esperados) {
         paso(v);
+        ASSERT_TRUE(vivo(v));
         EXPECT_EQ(v->x, p.x);
         EXPECT_EQ(v->y, p.y) << "con y en su línea cae hacia abajo";
-        if (!vivo(v))
-            break;
     }
-    EXPECT_FALSE(vivo(v));
+    while (vivo(v)) {
+        ASSERT_LE(v->x, 640) << "pasado 640 ya no sigue";
+        paso(v);
+    }
 
     CVolador* arriba = crear<CVolador>(200);
+    arriba->x = 300;
     arriba->y = 150;
     arriba->alImpactar(disparo());
     avanzarTicks(4);
