@@ -309,6 +309,16 @@ buscarPrimeraAparicion() {
     fallar "el mapa no manda ningún enemigo"
 }
 
+# Escribe en $1 el mapa leído con la tabla de apariciones vacía: la misma
+# fase, sin un solo enemigo.
+escribirMapaSinEnemigos() {
+    {
+        printf '%s,\n' "${VALORES_MAPA[@]:0:INICIO_APARICIONES}"
+        for _ in $(seq 256); do echo "0,"; done
+        printf '%s,\n' "${VALORES_MAPA[@]:INICIO_APARICIONES+256}"
+    } > "$1"
+}
+
 # Milisegundos desde la marca dada (de date +%s%N).
 msDesde() {
     echo $(( ($(date +%s%N) - $1) / 1000000 ))

@@ -60,11 +60,7 @@ buscarPrimeraAparicion
 llegada_ms=$((PRIMERA_COLUMNA * 640))
 paso "el primer enemigo está en la columna $PRIMERA_COLUMNA: llega a los $llegada_ms ms"
 cp "$JUEGO/maps/fase1.map" "$TRABAJO/fase1.map"
-{
-    printf '%s,\n' "${VALORES_MAPA[@]:0:INICIO_APARICIONES}"
-    for _ in $(seq 256); do echo "0,"; done
-    printf '%s,\n' "${VALORES_MAPA[@]:INICIO_APARICIONES+256}"
-} > "$TRABAJO/vacio.map"
+escribirMapaSinEnemigos "$TRABAJO/vacio.map"
 
 captura="$TRABAJO/captura.png"
 llegarAlMenu
