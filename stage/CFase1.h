@@ -11,12 +11,12 @@
 // tabla de apariciones de enemigos por columna.
 class CFase1 : public CFase {
 public:
-    static const int FILAS = 7;
-    static const int COLUMNAS_CERCANA = 256;
-    static const int COLUMNAS_LEJANA = 72;
-    static const int LADO_LOSETA = 64;
+    static constexpr int FILAS = 7;
+    static constexpr int COLUMNAS_CERCANA = 256;
+    static constexpr int COLUMNAS_LEJANA = 72;
+    static constexpr int LADO_LOSETA = 64;
     // Donde se para el scroll: las diez últimas columnas llenan la pantalla.
-    static const uint32_t FIN_DESPLAZAMIENTO = (COLUMNAS_CERCANA - 10) * LADO_LOSETA;
+    static constexpr uint32_t FIN_DESPLAZAMIENTO = (COLUMNAS_CERCANA - 10) * LADO_LOSETA;
 
     CFase1();
     ~CFase1() override;

@@ -382,7 +382,7 @@ Huella Aguante::jugarPartida(int numero, const char* tanda)
     } else {
         EXPECT_FALSE(huella.murio) << cual;
         EXPECT_GE(huella.ticks, duracion) << cual;
-        EXPECT_EQ(huella.desplazamientoFinal, uint32_t(CFase1::FIN_DESPLAZAMIENTO)) << cual;
+        EXPECT_EQ(huella.desplazamientoFinal, CFase1::FIN_DESPLAZAMIENTO) << cual;
         for (int k = 0; k < 4; ++k)
             EXPECT_GT(huella.aparecidos[k], 0) << cual << ": ningún " << NOMBRES[ENEMIGOS[k]];
         // El gigante pelea y se va o muere: en el último cuadro ya no está. Su
