@@ -389,6 +389,18 @@ long long parejasDeLaPasada2()
     return parejas;
 }
 
+// Como empieza una partida: la rana primero en la lista, con energía y
+// potencia 74, y la fase contando desde este tick, que devuelve.
+uint32_t empezarConRana(uint32_t tick)
+{
+    sistema.fijarTicks(tick);
+    jugador = new CRana();
+    listaEntidades.agregar(jugador);
+    jugador->energia = 74;
+    jugador->potencia = 74;
+    return tick;
+}
+
 // Cuánto cuesta el cuadro con n entidades y en qué se va, pieza a pieza.
 // Cada cuadro parte de una escena nueva, fuera del tiempo: así n es exacto
 // aunque en el cuadro anterior se hayan quitado o añadido entidades. Lo que
@@ -400,12 +412,7 @@ void medirLinealidad(CPartida& partida, uint32_t& tick, double faseSola)
     // Por tamaño y pieza, la mediana de cada ronda.
     std::vector<std::vector<std::vector<double>>> rondas(tamanos, std::vector<std::vector<double>>(PIEZAS + 1));
     std::vector<long long> impactos(tamanos, 0), cuadros(tamanos, 0), parejas(tamanos, 0);
-    uint32_t inicioFase = tick;
-    sistema.fijarTicks(tick);
-    jugador = new CRana();
-    listaEntidades.agregar(jugador);
-    jugador->energia = 74;
-    jugador->potencia = 74;
+    uint32_t inicioFase = empezarConRana(tick);
     for (int r = 0; r < RONDAS_LINEALIDAD; ++r)
         for (int t = 0; t < tamanos; ++t) {
             std::vector<std::vector<double>> piezas(PIEZAS + 1);
@@ -565,12 +572,7 @@ int main(int argc, char** argv)
         int menos = 1 << 30, mas = 0, cuadros = 0;
         Medida completo{ "cuadro entero del bucle con la escena",
                          [&] {
-                             inicioFase = tick;
-                             sistema.fijarTicks(tick);
-                             jugador = new CRana();
-                             listaEntidades.agregar(jugador);
-                             jugador->energia = 74;
-                             jugador->potencia = 74;
+                             inicioFase = empezarConRana(tick);
                          },
                          [&] {
                              reponerEscena();
@@ -614,12 +616,7 @@ int main(int argc, char** argv)
             return Reloj::now() - inicio;
         };
         auto empezarPartida = [&] {
-            inicioFase = tick;
-            sistema.fijarTicks(tick);
-            jugador = new CRana();
-            listaEntidades.agregar(jugador);
-            jugador->energia = 74;
-            jugador->potencia = 74;
+            inicioFase = empezarConRana(tick);
         };
         auto acabarPartida = [] { listaEntidades.vaciar(); };
 
