@@ -1,4 +1,4 @@
-#include "AllegroSinPantalla.h"
+#include "HojaGenerada.h"
 
 #include "tools/CarpetaSalida.h"
 #include "tools/Hojas.h"
@@ -54,21 +54,10 @@ double distancia(const Rgb& a, const Rgb& b)
     return std::sqrt((a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b));
 }
 
-class HojaDeEnemigos : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        arrancarAllegroSinPantalla();
-        carpeta_ = new CarpetaTemporal();
-        generarHojas(CarpetaSalida(carpeta_->ruta()));
-        hoja_ = load_bitmap(carpeta_->archivo("graphics/enemigos.bmp").c_str(), nullptr);
-    }
-    static void TearDownTestSuite()
-    {
-        destroy_bitmap(hoja_);
-        delete carpeta_;
-    }
+constexpr char RUTA_ENEMIGOS[] = "graphics/enemigos.bmp";
 
+class HojaDeEnemigos : public HojaGenerada<RUTA_ENEMIGOS> {
+protected:
     static bool mascara(int x, int y)
     {
         int p = getpixel(hoja_, x, y);
@@ -145,13 +134,7 @@ protected:
                     }
         return n ? Rgb{suma.r / n, suma.g / n, suma.b / n} : suma;
     }
-
-    static CarpetaTemporal* carpeta_;
-    static BITMAP* hoja_;
 };
-
-CarpetaTemporal* HojaDeEnemigos::carpeta_ = nullptr;
-BITMAP* HojaDeEnemigos::hoja_ = nullptr;
 
 std::string donde(const Cuadro& c)
 {

@@ -1,4 +1,4 @@
-#include "AllegroSinPantalla.h"
+#include "HojaGenerada.h"
 
 #include "tools/CarpetaSalida.h"
 #include "tools/Colores.h"
@@ -24,21 +24,10 @@ bool igual(BITMAP* b, int x, int y, const Color& c)
     return getr24(p) == c.r && getg24(p) == c.g && getb24(p) == c.b;
 }
 
-class HojaDeLaRana : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        arrancarAllegroSinPantalla();
-        carpeta_ = new CarpetaTemporal();
-        generarHojas(CarpetaSalida(carpeta_->ruta()));
-        hoja_ = load_bitmap(carpeta_->archivo("graphics/rana.bmp").c_str(), nullptr);
-    }
-    static void TearDownTestSuite()
-    {
-        destroy_bitmap(hoja_);
-        delete carpeta_;
-    }
+constexpr char RUTA_RANA[] = "graphics/rana.bmp";
 
+class HojaDeLaRana : public HojaGenerada<RUTA_RANA> {
+protected:
     static Recuento contar(int x0)
     {
         Recuento r;
@@ -68,13 +57,7 @@ protected:
                 n += getpixel(hoja_, xa + x, y) != getpixel(hoja_, xb + x, y);
         return n;
     }
-
-    static CarpetaTemporal* carpeta_;
-    static BITMAP* hoja_;
 };
-
-CarpetaTemporal* HojaDeLaRana::carpeta_ = nullptr;
-BITMAP* HojaDeLaRana::hoja_ = nullptr;
 }
 
 TEST_F(HojaDeLaRana, CadaCuadroDeVueloEsUnaRanaVerdeQueLlenaSuCaja)
