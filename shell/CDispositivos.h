@@ -3,6 +3,14 @@
 
 #include <allegro.h>
 
+// Lo que marca el mando en un momento: la palanca izquierda de -128 a 128,
+// la cruceta, el primer botón y Start.
+struct EstadoMando {
+    int ejeX = 0, ejeY = 0;
+    bool arriba = false, abajo = false, izquierda = false, derecha = false;
+    bool boton = false, inicio = false;
+};
+
 // Lo que el arranque y el apagado piden a la plataforma. El contexto del
 // motor decide el orden y qué hacer con cada fallo; aquí solo se ejecuta.
 class CDispositivos {
@@ -34,6 +42,13 @@ public:
     virtual void instalarAvisoCierre(void (*aviso)()) = 0;
     // Cede el procesador; sin temporizador instalado puede volver en el acto.
     virtual void dormir(int milisegundos) = 0;
+    // El aviso corre en otro hilo cuando la ventana pierde el foco.
+    virtual void instalarAvisoFoco(void (*perdido)()) = 0;
+    // Verdadero si hay un mando conectado al arrancar.
+    virtual bool instalarMando() = 0;
+    virtual void leerMando(EstadoMando& estado) = 0;
+    // Todo el sonido, música incluida, a cero o a su volumen.
+    virtual void silenciar(bool callado) = 0;
     virtual void mostrarMensaje(const char* texto) = 0;
     virtual void quitarTeclado() = 0;
     virtual void quitarTemporizador() = 0;

@@ -145,6 +145,62 @@ void CDispositivosAllegro::dormir(int milisegundos)
     rest(milisegundos);
 }
 
+// Solo llega en los modos de conmutación que siguen en segundo plano, que
+// son los únicos que hay en X11.
+void CDispositivosAllegro::instalarAvisoFoco(void (*perdido)())
+{
+    set_display_switch_callback(SWITCH_OUT, perdido);
+}
+
+bool CDispositivosAllegro::instalarMando()
+{
+    return install_joystick(JOY_TYPE_AUTODETECT) == 0 && num_joysticks > 0;
+}
+
+namespace {
+
+// En Linux la cruceta llega como otra palanca, casi siempre de todo o nada.
+void leerCruceta(const JOYSTICK_STICK_INFO& palanca, EstadoMando& estado)
+{
+    if (palanca.num_axis < 2)
+        return;
+    estado.izquierda |= palanca.axis[0].d1 != 0;
+    estado.derecha |= palanca.axis[0].d2 != 0;
+    estado.arriba |= palanca.axis[1].d1 != 0;
+    estado.abajo |= palanca.axis[1].d2 != 0;
+}
+
+// Start es el octavo botón en los mandos de tipo Xbox; en los de menos
+// botones, el último.
+const int BOTON_INICIO = 7;
+
+}
+
+void CDispositivosAllegro::leerMando(EstadoMando& estado)
+{
+    estado = EstadoMando();
+    if (num_joysticks < 1 || poll_joystick() != 0)
+        return;
+    const JOYSTICK_INFO& mando = joy[0];
+    if (mando.num_sticks > 0 && mando.stick[0].num_axis >= 2) {
+        estado.ejeX = mando.stick[0].axis[0].pos;
+        estado.ejeY = mando.stick[0].axis[1].pos;
+    }
+    for (int s = 1; s < mando.num_sticks; ++s)
+        leerCruceta(mando.stick[s], estado);
+    if (mando.num_buttons > 0)
+        estado.boton = mando.button[0].b != 0;
+    int inicio = mando.num_buttons > BOTON_INICIO ? BOTON_INICIO : mando.num_buttons - 1;
+    if (inicio > 0)
+        estado.inicio = mando.button[inicio].b != 0;
+}
+
+void CDispositivosAllegro::silenciar(bool callado)
+{
+    int volumen = callado ? 0 : 255;
+    set_volume(volumen, volumen);
+}
+
 void CDispositivosAllegro::mostrarMensaje(const char* texto)
 {
     mostrarDialogo(texto);

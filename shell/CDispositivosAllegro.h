@@ -26,6 +26,10 @@ public:
     volatile char* estadoTeclas() override;
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
+    void instalarAvisoFoco(void (*perdido)()) override;
+    bool instalarMando() override;
+    void leerMando(EstadoMando& estado) override;
+    void silenciar(bool callado) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;

@@ -51,8 +51,8 @@ BITMAP* CJuego::mostrarPantalla(const char* nombre)
 void CJuego::presentacion()
 {
     BITMAP* imagen = mostrarPantalla("graphics/pelmora.bmp");
-    while (!sistema.teclas[KEY_SPACE] && !sistema.cierrePedido()) {
-    }
+    while (!sistema.teclas[KEY_SPACE] && !sistema.cierrePedido())
+        sistema.atenderEntrada();
     destroy_bitmap(imagen);
 }
 
@@ -61,8 +61,8 @@ void CJuego::esperaTitulo()
 {
     sistema.tocarMusica(sistema.musicaMenu);
     sistema.fijarTicks(0);
-    while (!sistema.teclas[KEY_SPACE] && sistema.leerTicks() < DURACION_TITULO && !sistema.cierrePedido()) {
-    }
+    while (!sistema.teclas[KEY_SPACE] && sistema.leerTicks() < DURACION_TITULO && !sistema.cierrePedido())
+        sistema.atenderEntrada();
     sistema.limpiarPagina();
 }
 
@@ -72,6 +72,7 @@ int CJuego::menuPrincipal()
     BITMAP* imagen = mostrarPantalla("graphics/main.bmp");
     int opcion = 0;
     while (!sistema.teclas[KEY_1]) {
+        sistema.atenderEntrada();
         if (sistema.cierrePedido()) {
             opcion = 2;
             break;

@@ -21,7 +21,8 @@ CSistema::CSistema()
       hojaEnemigos(nullptr), hojaComunes(nullptr),
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
-      allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false)
+      allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
+      relojParado(false), focoPerdido(false), callado(false)
 {
     if (!instancia)
         instancia = this;
@@ -41,6 +42,9 @@ void CSistema::usarDispositivos(CDispositivos* otros)
 void CSistema::inicializar()
 {
     cierre.store(false, std::memory_order_relaxed);
+    relojParado.store(false, std::memory_order_relaxed);
+    focoPerdido.store(false, std::memory_order_relaxed);
+    callado = false;
     if (dispositivos->iniciarAllegro() != 0)
         throw CExcepcion(ERROR_ALLEGRO);
     allegroIniciado = true;
@@ -54,6 +58,7 @@ void CSistema::inicializar()
         throw CExcepcion(ERROR_TEMPORIZADOR);
     temporizadorInstalado = true;
     fijarConmutacion();
+    dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     instalarSonido();
     musicaFase = cargarMusica("musics/fase1.mid");
     musicaMenu = cargarMusica("musics/tokecillo.mid");
@@ -61,7 +66,8 @@ void CSistema::inicializar()
     hojaEnemigos = cargarHoja("graphics/enemigos.bmp");
     hojaComunes = cargarHoja("graphics/comunes.bmp");
     dispositivos->instalarContador(contarTick, 10);
-    teclas = dispositivos->estadoTeclas();
+    entrada.iniciar(dispositivos->estadoTeclas(), dispositivos->instalarMando());
+    teclas = entrada.teclas();
 }
 
 void CSistema::abrirModoGrafico()
@@ -259,7 +265,35 @@ void CSistema::olvidarHoja(BITMAP* hoja)
 
 void CSistema::contarTick()
 {
-    instancia->ticks.fetch_add(1, std::memory_order_relaxed);
+    if (!instancia->relojParado.load(std::memory_order_relaxed))
+        instancia->ticks.fetch_add(1, std::memory_order_relaxed);
+}
+
+void CSistema::avisarFocoPerdido()
+{
+    instancia->focoPerdido.store(true, std::memory_order_relaxed);
+}
+
+void CSistema::atenderEntrada()
+{
+    if (entrada.hayMando()) {
+        EstadoMando mando;
+        dispositivos->leerMando(mando);
+        entrada.unir(mando);
+    }
+    if (entrada.pulsacion(KEY_M))
+        alternarSilencio();
+}
+
+void CSistema::alternarSilencio()
+{
+    callado = !callado;
+    dispositivos->silenciar(callado);
+}
+
+void CSistema::dormir(int milisegundos)
+{
+    dispositivos->dormir(milisegundos);
 }
 
 void CSistema::avisarCierre()

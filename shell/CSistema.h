@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "shell/CDispositivos.h"
+#include "shell/CEntrada.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
 class CSistema {
@@ -24,7 +25,9 @@ public:
     MIDI* musicaFase;
     BITMAP* hojaEnemigos;
     BITMAP* hojaComunes;
+    // Lo que lee el juego: el teclado, o el teclado junto con el mando.
     volatile char* teclas;
+    CEntrada entrada;
     uint8_t disparosVivos;
 
     static CSistema* instancia;
@@ -64,6 +67,23 @@ public:
     // El botón de cerrar de la ventana: se anota y cada espera lo mira.
     static void avisarCierre();
     bool cierrePedido() const { return cierre.load(std::memory_order_relaxed); }
+
+    // Una vez por vuelta de cada bucle del juego: lee el mando y atiende las
+    // teclas que valen en cualquier pantalla (M, F10, F11).
+    void atenderEntrada();
+    void dormir(int milisegundos);
+
+    // Con el reloj parado el temporizador sigue llamando, pero los ticks no
+    // avanzan: todo lo que se mide con ellos se queda donde estaba.
+    void pararReloj() { relojParado.store(true, std::memory_order_relaxed); }
+    void reanudarReloj() { relojParado.store(false, std::memory_order_relaxed); }
+
+    // Otra ventana se llevó el foco; se anota y la partida lo recoge.
+    static void avisarFocoPerdido();
+    bool tomarFocoPerdido() { return focoPerdido.exchange(false, std::memory_order_relaxed); }
+
+    void alternarSilencio();
+    bool silenciado() const { return callado; }
 
     // Duerme hasta que el reloj deje de marcar ese tick.
     void esperarTickDistinto(uint32_t tick);
@@ -107,6 +127,9 @@ private:
     bool tecladoInstalado;
     bool temporizadorInstalado;
     std::atomic<bool> cierre;
+    std::atomic<bool> relojParado;
+    std::atomic<bool> focoPerdido;
+    bool callado;
 };
 
 extern CSistema sistema;

@@ -11,6 +11,11 @@ const int32_t ENERGIA_INICIAL = 74;
 const int32_t POTENCIA_INICIAL = 74;
 const int Y_CIFRAS = 455;
 const int LADO_CIFRA = 16;
+// El rótulo de la pausa en la hoja común, centrado sobre la zona de juego.
+const int X_PAUSA = 192, Y_PAUSA = 40, ANCHO_PAUSA = 256, ALTO_PAUSA = 60;
+const int X_ROTULO = (640 - ANCHO_PAUSA) / 2, Y_ROTULO = (448 - ALTO_PAUSA) / 2;
+// Lo que duerme el proceso en pausa entre vistazo y vistazo al teclado.
+const int SIESTA_PAUSA = 20;
 }
 
 CPartida::CPartida()
@@ -43,12 +48,19 @@ void CPartida::empezar()
     cuadros = 0;
     inicioVentana = inicioFase;
     cuadrosPorSegundo = 0;
+    // Un foco perdido en el menú no pausa la partida que empieza.
+    sistema.tomarFocoPerdido();
     // El primer cuadro no espera a nadie.
     ultimoVolteo = inicioFase - 1;
 }
 
 void CPartida::jugarCuadro()
 {
+    sistema.atenderEntrada();
+    if (pidePausa()) {
+        pausar();
+        return;
+    }
     fase->avanzar(sistema.leerTicks() - inicioFase);
     fase->actualizarEntidades();
     chocarConRana();
@@ -57,6 +69,41 @@ void CPartida::jugarCuadro()
     dibujarMarcador(jugador);
     medirCuadros();
     voltear();
+}
+
+// P, Start en el mando, o que otra ventana se lleve el foco.
+bool CPartida::pidePausa()
+{
+    bool focoPerdido = sistema.tomarFocoPerdido();
+    return sistema.entrada.pulsacion(KEY_P) || focoPerdido;
+}
+
+// Con el reloj parado, al volver todo sigue donde estaba: el desplazamiento,
+// las protecciones, las cargas y el tiempo del gigante. Escape y el botón de
+// cerrar siguen valiendo.
+void CPartida::pausar()
+{
+    sistema.pararReloj();
+    sistema.pausarMusica();
+    mostrarPausa();
+    while (!terminada()) {
+        sistema.dormir(SIESTA_PAUSA);
+        sistema.atenderEntrada();
+        if (sistema.entrada.pulsacion(KEY_P))
+            break;
+    }
+    // Lo que llegue durante la pausa no pausa otra vez al volver.
+    sistema.tomarFocoPerdido();
+    sistema.reanudarMusica();
+    sistema.reanudarReloj();
+}
+
+// El último cuadro se queda en pantalla con el rótulo encima.
+void CPartida::mostrarPausa()
+{
+    blit(sistema.paginaVisible, sistema.paginaDibujo, 0, 0, 0, 0, 640, 480);
+    sistema.dibujarSprite(sistema.hojaComunes, X_PAUSA, Y_PAUSA, X_ROTULO, Y_ROTULO, ANCHO_PAUSA, ALTO_PAUSA);
+    sistema.voltearPaginas();
 }
 
 bool CPartida::terminada() const

@@ -29,6 +29,9 @@ public:
 private:
     void empezar();
     void jugarCuadro();
+    bool pidePausa();
+    void pausar();
+    void mostrarPausa();
     void medirCuadros();
     void voltear();
     bool terminada() const;

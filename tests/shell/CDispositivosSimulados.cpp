@@ -5,7 +5,8 @@
 #include "shell/CSistema.h"
 
 CDispositivosSimulados::CDispositivosSimulados()
-    : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0)
+    : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
+      avisoFoco(nullptr), hayMando(false), callado(false)
 {
 }
 
@@ -117,7 +118,29 @@ void CDispositivosSimulados::instalarAvisoCierre(void (*aviso)())
 void CDispositivosSimulados::dormir(int)
 {
     ++siestas;
+    if (alDormir)
+        alDormir(siestas);
     CSistema::contarTick();
+}
+
+void CDispositivosSimulados::instalarAvisoFoco(void (*perdido)())
+{
+    anotar("aviso de foco");
+    avisoFoco = perdido;
+}
+
+bool CDispositivosSimulados::instalarMando()
+{
+    anotar("mando");
+    return hayMando;
+}
+
+void CDispositivosSimulados::leerMando(EstadoMando& estado) { estado = mando; }
+
+void CDispositivosSimulados::silenciar(bool calladoNuevo)
+{
+    anotar(calladoNuevo ? "silencio" : "sonido");
+    callado = calladoNuevo;
 }
 
 void CDispositivosSimulados::mostrarMensaje(const char* texto)

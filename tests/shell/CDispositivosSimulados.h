@@ -29,6 +29,13 @@ public:
     void (*avisoCierre)();
     // Cada siesta del juego deja pasar un tick del reloj simulado.
     int siestas;
+    // Se llama en cada siesta, antes de que pase el tick.
+    std::function<void(int)> alDormir;
+    void (*avisoFoco)();
+    // El mando que encuentra el arranque y lo que marca en cada lectura.
+    bool hayMando;
+    EstadoMando mando;
+    bool callado;
     // Dibujos que cargarImagen entrega (una copia) en vez del color liso.
     std::map<std::string, BITMAP*> imagenes;
 
@@ -56,6 +63,10 @@ public:
     volatile char* estadoTeclas() override;
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
+    void instalarAvisoFoco(void (*perdido)()) override;
+    bool instalarMando() override;
+    void leerMando(EstadoMando& estado) override;
+    void silenciar(bool calladoNuevo) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;

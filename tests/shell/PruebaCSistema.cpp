@@ -36,8 +36,9 @@ protected:
 
 const Llamadas ARRANQUE_COMPLETO = {
     "iniciarAllegro", "profundidad", "modoGrafico 0", "aviso de cierre", "teclado", "temporizador",
-    "conmutacion amnesia", "sonido con midi", "midi musics/fase1.mid", "midi musics/tokecillo.mid",
+    "conmutacion amnesia", "aviso de foco", "sonido con midi", "midi musics/fase1.mid", "midi musics/tokecillo.mid",
     "pagina", "pagina", "imagen graphics/enemigos.bmp", "imagen graphics/comunes.bmp", "contador",
+    "mando",
 };
 
 TEST_F(PruebaArranque, SigueElOrdenYDejaTodoListo)

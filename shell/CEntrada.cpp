@@ -1,0 +1,44 @@
+#include "shell/CEntrada.h"
+
+CEntrada::CEntrada() : teclado(nullptr), conMando(false), unidas(), atendida()
+{
+}
+
+void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
+{
+    teclado = tecladoNuevo;
+    conMando = conMandoNuevo;
+    for (int tecla = 0; tecla < KEY_MAX; ++tecla) {
+        unidas[tecla] = 0;
+        atendida[tecla] = false;
+    }
+}
+
+// El botón hace de Espacio y de 1: dispara en la fase y sigue adelante en
+// la presentación y el menú. Start hace de P.
+void CEntrada::unir(const EstadoMando& mando)
+{
+    if (!conMando)
+        return;
+    for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+        unidas[tecla] = teclado[tecla];
+    unidas[KEY_UP] |= mando.arriba || mando.ejeY < -ZONA_MUERTA;
+    unidas[KEY_DOWN] |= mando.abajo || mando.ejeY > ZONA_MUERTA;
+    unidas[KEY_LEFT] |= mando.izquierda || mando.ejeX < -ZONA_MUERTA;
+    unidas[KEY_RIGHT] |= mando.derecha || mando.ejeX > ZONA_MUERTA;
+    unidas[KEY_SPACE] |= mando.boton;
+    unidas[KEY_1] |= mando.boton;
+    unidas[KEY_P] |= mando.inicio;
+}
+
+bool CEntrada::pulsacion(int tecla)
+{
+    if (!teclas()[tecla]) {
+        atendida[tecla] = false;
+        return false;
+    }
+    if (atendida[tecla])
+        return false;
+    atendida[tecla] = true;
+    return true;
+}
