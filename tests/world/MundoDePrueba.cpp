@@ -85,6 +85,8 @@ BITMAP* crearHojaComunes()
     rectfill(hoja, 140, 32, 159, 51, makecol(255, 255, 0));
     for (int k = 0; k < 3; ++k)
         rectfill(hoja, 50 * k, 52, 50 * k + 49, 101, makecol(255, 64 * k, 0));
+    // El rótulo de la pausa: una franja con máscara alrededor.
+    rectfill(hoja, 200, 60, 439, 79, makecol(250, 250, 250));
     return hoja;
 }
 
