@@ -44,6 +44,9 @@ public:
     virtual void dormir(int milisegundos) = 0;
     // El aviso corre en otro hilo cuando la ventana pierde el foco.
     virtual void instalarAvisoFoco(void (*perdido)()) = 0;
+    // En reposo el proceso solo se despierta en cada siesta: nada más lo
+    // hace cien veces por segundo. Las teclas y el cierre siguen llegando.
+    virtual void reposo(bool dormido) = 0;
     // Verdadero si hay un mando conectado al arrancar.
     virtual bool instalarMando() = 0;
     virtual void leerMando(EstadoMando& estado) = 0;

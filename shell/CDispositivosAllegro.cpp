@@ -6,6 +6,11 @@
 
 #include "shell/Dialogo.h"
 
+#ifndef _WIN32
+#include <allegro/internal/aintern.h>
+#include <allegro/platform/aintunix.h>
+#endif
+
 const char* const RUTA_PARCHES = "musics/parches.cfg";
 
 namespace {
@@ -140,9 +145,31 @@ void CDispositivosAllegro::instalarAvisoCierre(void (*aviso)())
     set_close_button_callback(aviso);
 }
 
+// El hilo de fondo de Allegro sondea la ventana cien veces por segundo, y
+// eso solo ya pasa del 2 % de un núcleo. En reposo se le cierra el paso y
+// los eventos de la ventana se atienden aquí, una vez por siesta.
+void CDispositivosAllegro::reposo(bool dormido)
+{
+#ifndef _WIN32
+    if (dormido == enReposo)
+        return;
+    if (dormido)
+        _unix_bg_man->disable_interrupts();
+    else
+        _unix_bg_man->enable_interrupts();
+    enReposo = dormido;
+#else
+    (void)dormido;
+#endif
+}
+
 void CDispositivosAllegro::dormir(int milisegundos)
 {
     rest(milisegundos);
+#ifndef _WIN32
+    if (enReposo)
+        _xwin_handle_input();
+#endif
 }
 
 // Solo llega en los modos de conmutación que siguen en segundo plano, que

@@ -27,6 +27,7 @@ public:
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
     void instalarAvisoFoco(void (*perdido)()) override;
+    void reposo(bool dormido) override;
     bool instalarMando() override;
     void leerMando(EstadoMando& estado) override;
     void silenciar(bool callado) override;
@@ -34,6 +35,9 @@ public:
     void quitarTeclado() override;
     void quitarTemporizador() override;
     void salirAllegro() override;
+
+private:
+    bool enReposo = false;
 };
 
 // Índice de instrumentos para el sintetizador por software, junto a la música.

@@ -291,6 +291,11 @@ void CSistema::alternarSilencio()
     dispositivos->silenciar(callado);
 }
 
+void CSistema::reposo(bool dormido)
+{
+    dispositivos->reposo(dormido);
+}
+
 void CSistema::dormir(int milisegundos)
 {
     dispositivos->dormir(milisegundos);

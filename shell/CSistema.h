@@ -72,6 +72,8 @@ public:
     // teclas que valen en cualquier pantalla (M, F10, F11).
     void atenderEntrada();
     void dormir(int milisegundos);
+    // Mientras dura, el proceso solo se despierta en sus siestas.
+    void reposo(bool dormido);
 
     // Con el reloj parado el temporizador sigue llamando, pero los ticks no
     // avanzan: todo lo que se mide con ellos se queda donde estaba.

@@ -86,12 +86,14 @@ void CPartida::pausar()
     sistema.pararReloj();
     sistema.pausarMusica();
     mostrarPausa();
+    sistema.reposo(true);
     while (!terminada()) {
         sistema.dormir(SIESTA_PAUSA);
         sistema.atenderEntrada();
         if (sistema.entrada.pulsacion(KEY_P))
             break;
     }
+    sistema.reposo(false);
     // Lo que llegue durante la pausa no pausa otra vez al volver.
     sistema.tomarFocoPerdido();
     sistema.reanudarMusica();

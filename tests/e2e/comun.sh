@@ -263,6 +263,20 @@ CONF
     export ALSA_CONFIG_PATH="$TRABAJO/asound.conf"
 }
 
+# Posición actual en la grabación $GRABACION, redondeada a cuadros enteros de 4 bytes.
+posicionGrabacion() {
+    local n
+    n=$(stat -c %s "$GRABACION" 2>/dev/null || echo 0)
+    echo $(( (n + 3) / 4 * 4 ))
+}
+
+# RMS de lo grabado desde el byte dado hasta ahora.
+rmsDesde() {
+    tail -c +$(($1 + 1)) "$GRABACION" > "$TRABAJO/tramo.raw"
+    [ -s "$TRABAJO/tramo.raw" ] || { echo 0; return; }
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'
+}
+
 # Desde una partida: Escape vuelve al menú y la tecla 3 sale con 0.
 volverAlMenuYSalir() {
     pulsar Escape

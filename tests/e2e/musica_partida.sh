@@ -9,20 +9,6 @@ copiarJuego
 grabarSonidoEn "$TRABAJO/salida.raw"
 GRABACION="$TRABAJO/salida.raw"
 
-# Posición actual en la grabación, redondeada a cuadros enteros de 4 bytes.
-posicionGrabacion() {
-    local n
-    n=$(stat -c %s "$GRABACION" 2>/dev/null || echo 0)
-    echo $(( (n + 3) / 4 * 4 ))
-}
-
-# RMS de lo grabado desde el byte dado hasta ahora.
-rmsDesde() {
-    tail -c +$(($1 + 1)) "$GRABACION" > "$TRABAJO/tramo.raw"
-    [ -s "$TRABAJO/tramo.raw" ] || { echo 0; return; }
-    sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'
-}
-
 llegarAlMenu
 # Lo que suene aún del título al llegar al menú no cuenta.
 sleep 0.5

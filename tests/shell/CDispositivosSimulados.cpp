@@ -129,6 +129,8 @@ void CDispositivosSimulados::instalarAvisoFoco(void (*perdido)())
     avisoFoco = perdido;
 }
 
+void CDispositivosSimulados::reposo(bool dormido) { anotar(dormido ? "reposo" : "despierto"); }
+
 bool CDispositivosSimulados::instalarMando()
 {
     anotar("mando");

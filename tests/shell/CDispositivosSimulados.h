@@ -64,6 +64,7 @@ public:
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
     void instalarAvisoFoco(void (*perdido)()) override;
+    void reposo(bool dormido) override;
     bool instalarMando() override;
     void leerMando(EstadoMando& estado) override;
     void silenciar(bool calladoNuevo) override;

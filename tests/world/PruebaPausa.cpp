@@ -86,7 +86,10 @@ TEST_F(PruebaPausa, CincoSegundosDePausaNoMuevenNada)
     const auto& l = simulados.llamadas;
     auto pausa = std::find(l.begin(), l.end(), "pausar");
     ASSERT_NE(pausa, l.end()) << "la música se pausa";
-    EXPECT_NE(std::find(pausa, l.end(), "reanudar"), l.end()) << "y vuelve";
+    auto reposo = std::find(pausa, l.end(), "reposo");
+    auto despierto = std::find(reposo, l.end(), "despierto");
+    EXPECT_NE(despierto, l.end()) << "el proceso reposa durante la pausa y despierta al acabar";
+    EXPECT_NE(std::find(despierto, l.end(), "reanudar"), l.end()) << "y la música vuelve";
 }
 
 // En pausa se ve el último cuadro con el rótulo de la hoja común encima.
