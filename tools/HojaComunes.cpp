@@ -216,6 +216,24 @@ void dibujarExplosiones(Lienzo& lienzo)
         circlefill(b, cx + dx, cy + dy, 1, aPixel(colores::NARANJA));
 }
 
+// Las letras del título, grandes y ribeteadas de oscuro: se leen sobre
+// cualquier cuadro de la charca, del cielo al agua.
+void dibujarPausa(Lienzo& lienzo)
+{
+    constexpr int ESCALA = 6, RIBETE = 2, CAIDA_SOMBRA = 3;
+    // La fuente deja en blanco la última fila de la letra y, aquí, las dos
+    // últimas columnas de la A: se centra lo que se ve, no la celda.
+    constexpr int ANCHO_VISIBLE = (5 * 8 - 2) * ESCALA + 2 * RIBETE + CAIDA_SOMBRA;
+    constexpr int ALTO_VISIBLE = (8 - 1) * ESCALA + 2 * RIBETE + CAIDA_SOMBRA;
+    int x = comunes::X_PAUSA + (comunes::ANCHO_PAUSA - ANCHO_VISIBLE) / 2 + RIBETE;
+    int y = comunes::Y_PAUSA + (comunes::ALTO_PAUSA - ALTO_VISIBLE) / 2 + RIBETE;
+    lienzo.texto("PAUSA", x + RIBETE + CAIDA_SOMBRA, y + RIBETE + CAIDA_SOMBRA, ESCALA, colores::SOMBRA);
+    for (int dy = -RIBETE; dy <= RIBETE; ++dy)
+        for (int dx = -RIBETE; dx <= RIBETE; ++dx)
+            lienzo.texto("PAUSA", x + dx, y + dy, ESCALA, colores::SOMBRA);
+    lienzo.texto("PAUSA", x, y, ESCALA, colores::AMARILLO_TITULO);
+}
+
 void dibujarDigitos(Lienzo& lienzo)
 {
     BITMAP* b = lienzo.bmp();
@@ -242,4 +260,5 @@ void dibujarHojaComunes(Lienzo& lienzo)
     dibujarPremio(lienzo);
     dibujarExplosiones(lienzo);
     dibujarDigitos(lienzo);
+    dibujarPausa(lienzo);
 }

@@ -19,6 +19,8 @@ constexpr int LADO_DIGITO = 16;
 constexpr int HUECOS_CIFRAS_X[] = {68, 280, 368};
 constexpr int ANCHO_HUECO = 48;
 constexpr int Y_CIFRAS = 7;
+// Rótulo que el juego pinta con máscara sobre el último cuadro mientras está en pausa.
+constexpr int X_PAUSA = 192, Y_PAUSA = 40, ANCHO_PAUSA = 256, ALTO_PAUSA = 60;
 }
 
 // Cuadros de la hoja de la rana, en fila.

@@ -3,6 +3,7 @@
 #include "tools/CarpetaSalida.h"
 #include "tools/Colores.h"
 #include "tools/Hojas.h"
+#include "tools/Lienzo.h"
 #include "tools/Pantallas.h"
 
 #include <allegro.h>
@@ -38,6 +39,19 @@ protected:
         int p = getpixel(b, x, y);
         int d = bitmap_color_depth(b);
         return getr_depth(d, p) == 255 && getg_depth(d, p) == 0 && getb_depth(d, p) == 255;
+    }
+
+    static bool igual(BITMAP* b, int x, int y, const Color& c)
+    {
+        int p = getpixel(b, x, y);
+        int d = bitmap_color_depth(b);
+        return getr_depth(d, p) == c.r && getg_depth(d, p) == c.g && getb_depth(d, p) == c.b;
+    }
+
+    static bool enPausa(int x, int y)
+    {
+        return x >= comunes::X_PAUSA && x < comunes::X_PAUSA + comunes::ANCHO_PAUSA && y >= comunes::Y_PAUSA &&
+               y < comunes::Y_PAUSA + comunes::ALTO_PAUSA;
     }
 
     static int colores(BITMAP* b, int x0, int y0, int ancho, int alto)
@@ -89,7 +103,7 @@ TEST_F(ImagenesGeneradas, LoQueNoSeUsaEnLasHojasEsMagenta)
     Bitmap enemigos = cargar("graphics/enemigos.bmp");
     ASSERT_TRUE(comunes && enemigos);
     // Huecos libres y esquinas de los fotogramas.
-    for (auto [x, y] : {std::pair{639, 127}, {300, 80}, {170, 40}, {100, 32}, {0, 52}, {0, 32}, {200, 110}})
+    for (auto [x, y] : {std::pair{639, 127}, {470, 80}, {170, 40}, {100, 32}, {0, 52}, {0, 32}, {200, 110}})
         EXPECT_TRUE(esMagenta(comunes.get(), x, y)) << "comunes " << x << "," << y;
     for (auto [x, y] : {std::pair{511, 415}, {0, 0}, {300, 95}, {480, 300}, {128, 100}, {190, 228}, {0, 292}})
         EXPECT_TRUE(esMagenta(enemigos.get(), x, y)) << "enemigos " << x << "," << y;
@@ -102,13 +116,13 @@ TEST_F(ImagenesGeneradas, EnComunesSoloHayDibujoDentroDeCadaSprite)
     struct Zona {
         int x, y, ancho, alto;
     };
-    // Todo lo que queda fuera de los sprites y del marcador.
+    // Todo lo que queda fuera de los sprites, del marcador y del rótulo de pausa.
     for (const Zona& z : {Zona{160, 32, 480, 20}, Zona{150, 52, 490, 50}, Zona{160, 102, 480, 16},
                           Zona{0, 118, 640, 10}, Zona{100, 32, 20, 20}}) {
         int pintados = 0;
         for (int y = z.y; y < z.y + z.alto; ++y)
             for (int x = z.x; x < z.x + z.ancho; ++x)
-                pintados += !esMagenta(comunes.get(), x, y);
+                pintados += !enPausa(x, y) && !esMagenta(comunes.get(), x, y);
         EXPECT_EQ(pintados, 0) << "zona libre en " << z.x << "," << z.y;
     }
     // Las esquinas de cada sprite quedan transparentes y el centro no.
@@ -190,4 +204,39 @@ TEST_F(ImagenesGeneradas, ElVerdeDeLaRanaSoloLoLlevaLaRana)
     EXPECT_GE(cuantos("graphics/rana.bmp"), 3 * 300);
     for (const char* archivo : {"graphics/comunes.bmp", "graphics/enemigos.bmp", "graphics/fase1.bmp"})
         EXPECT_EQ(cuantos(archivo), 0) << archivo;
+}
+
+TEST_F(ImagenesGeneradas, ElRotuloDePausaEsGrandeYRibeteadoSobreMascara)
+{
+    Bitmap comunes = cargar("graphics/comunes.bmp");
+    ASSERT_TRUE(comunes);
+    BITMAP* b = comunes.get();
+    const int x0 = comunes::X_PAUSA, y0 = comunes::Y_PAUSA;
+    const int x1 = x0 + comunes::ANCHO_PAUSA - 1, y1 = y0 + comunes::ALTO_PAUSA - 1;
+    // El borde del recuadro queda transparente: el juego lo pinta con máscara.
+    for (int x = x0; x <= x1; ++x)
+        EXPECT_TRUE(esMagenta(b, x, y0) && esMagenta(b, x, y1)) << "borde en x=" << x;
+    for (int y = y0; y <= y1; ++y)
+        EXPECT_TRUE(esMagenta(b, x0, y) && esMagenta(b, x1, y)) << "borde en y=" << y;
+    // Ninguna letra toca la máscara: todo su contorno es sombra o más letra.
+    int letra = 0, sombra = 0, sueltos = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            sombra += igual(b, x, y, ::colores::SOMBRA);
+            if (!igual(b, x, y, ::colores::AMARILLO_TITULO))
+                continue;
+            ++letra;
+            for (auto [dx, dy] : {std::pair{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, 1}, {-1, 1}, {1, -1}})
+                sueltos += esMagenta(b, x + dx, y + dy);
+        }
+    EXPECT_EQ(sueltos, 0);
+    // La palabra en la letra del título, al menos cinco veces más grande.
+    Lienzo pausa(anchoTexto("PAUSA", 1), 8, ::colores::MAGENTA_MASCARA);
+    pausa.texto("PAUSA", 0, 0, 1, ::colores::AMARILLO_TITULO);
+    int tinta = 0;
+    for (int y = 0; y < pausa.alto(); ++y)
+        for (int x = 0; x < pausa.ancho(); ++x)
+            tinta += igual(pausa.bmp(), x, y, ::colores::AMARILLO_TITULO);
+    EXPECT_GE(letra, 25 * tinta);
+    EXPECT_GE(sombra, letra / 2);
 }
