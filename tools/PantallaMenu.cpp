@@ -10,8 +10,11 @@
 namespace {
 constexpr int ALTURA_AGUA = 250;
 constexpr int CENTRO_X = ANCHO_PANTALLA / 2;
-constexpr int COLUMNA_TECLAS = 96;
-constexpr int COLUMNA_ACCION = 290;
+constexpr int COLUMNA_TECLAS = 88;
+constexpr int COLUMNA_ACCION = 240;
+// Ocho filas de teclas y la del mando: caben si cada fila lleva 28 píxeles.
+constexpr int Y_CONTROLES = 186;
+constexpr int PASO_FILA = 28;
 
 // Tecla dibujada como una tapa con relieve; devuelve dónde acaba.
 int dibujarTecla(Lienzo& lienzo, int x, int y, const std::string& rotulo)
@@ -58,20 +61,28 @@ void filaTeclas(Lienzo& lienzo, int y, const std::string& tecla, const std::stri
 
 void dibujarOpciones(Lienzo& lienzo)
 {
-    dibujarPanel(lienzo, CENTRO_X - 150, 96, CENTRO_X + 150, 214);
+    dibujarPanel(lienzo, CENTRO_X - 150, 76, CENTRO_X + 150, 172);
     // La tecla 2 no tiene opción propia: el menú salta del 1 al 3 a propósito.
-    lienzo.texto("1 - Jugar", CENTRO_X - 108, 118, 3, colores::AMARILLO_TITULO);
-    lienzo.texto("3 - Salir", CENTRO_X - 108, 166, 3, colores::AMARILLO_TITULO);
+    lienzo.texto("1 - Jugar", CENTRO_X - 108, 92, 3, colores::AMARILLO_TITULO);
+    lienzo.texto("3 - Salir", CENTRO_X - 108, 132, 3, colores::AMARILLO_TITULO);
 }
 
 void dibujarControles(Lienzo& lienzo)
 {
-    dibujarPanel(lienzo, 60, 250, ANCHO_PANTALLA - 60, 456);
-    lienzo.textoCentrado("Controles", CENTRO_X, 264, 2, colores::VERDE_CLARO);
-    filaFlechas(lienzo, 298);
-    filaTeclas(lienzo, 336, "Espacio", "", "disparar");
-    filaTeclas(lienzo, 374, "F8", "Espacio", "guardar captura");
-    filaTeclas(lienzo, 412, "Esc", "", "terminar partida");
+    dibujarPanel(lienzo, 60, Y_CONTROLES, ANCHO_PANTALLA - 60, 472);
+    lienzo.textoCentrado("Controles", CENTRO_X, Y_CONTROLES + 10, 2, colores::VERDE_CLARO);
+    int y = Y_CONTROLES + 36;
+    filaFlechas(lienzo, y);
+    filaTeclas(lienzo, y += PASO_FILA, "Espacio", "", "disparar");
+    filaTeclas(lienzo, y += PASO_FILA, "P", "", "pausa");
+    filaTeclas(lienzo, y += PASO_FILA, "M", "", "silencio");
+    filaTeclas(lienzo, y += PASO_FILA, "Esc", "", "terminar partida");
+    filaTeclas(lienzo, y += PASO_FILA, "F8", "Espacio", "guardar captura");
+    filaTeclas(lienzo, y += PASO_FILA, "F10", "", "tamaño de la ventana");
+    filaTeclas(lienzo, y += PASO_FILA, "F11", "", "pantalla completa");
+    // El mando no tiene teclas que pintar: una línea basta.
+    lienzo.textoCentrado("Mando: cruceta o palanca, botón 1 dispara, Start pausa", CENTRO_X, y + PASO_FILA + 4, 1,
+                         colores::GRIS_METAL);
 }
 }
 
@@ -80,8 +91,8 @@ void dibujarPantallaMenu(Lienzo& lienzo)
     dibujarCharcaNocturna(lienzo, ALTURA_AGUA, false);
     lienzo.textoCentradoConSombra("Escuadrón Rana", CENTRO_X, 26, 4, colores::AMARILLO_TITULO);
     // A los lados de las opciones: junto al título las alas lo tapaban.
-    dibujarEmblemaRana(lienzo, 90, 155, 34);
-    dibujarEmblemaRana(lienzo, ANCHO_PANTALLA - 90, 155, 34);
+    dibujarEmblemaRana(lienzo, 90, 124, 34);
+    dibujarEmblemaRana(lienzo, ANCHO_PANTALLA - 90, 124, 34);
     dibujarOpciones(lienzo);
     dibujarControles(lienzo);
 }

@@ -9,8 +9,11 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -52,6 +55,35 @@ protected:
     {
         return x >= comunes::X_PAUSA && x < comunes::X_PAUSA + comunes::ANCHO_PAUSA && y >= comunes::Y_PAUSA &&
                y < comunes::Y_PAUSA + comunes::ALTO_PAUSA;
+    }
+
+    // Dónde está escrito el texto con las letras del generador: cada píxel de
+    // su celda ha de ser del color justo donde hay tinta, y de otro donde no.
+    static std::optional<std::pair<int, int>> buscarTexto(BITMAP* b, const std::string& s, int escala,
+                                                          const Color& color)
+    {
+        Lienzo patron(anchoTexto(s, escala), 8 * escala, ::colores::MAGENTA_MASCARA);
+        patron.texto(s, 0, 0, escala, color);
+        // Primero la tinta: casi nunca coincide y así se descarta enseguida.
+        std::vector<std::pair<int, int>> tinta, resto;
+        for (int y = 0; y < patron.alto(); ++y)
+            for (int x = 0; x < patron.ancho(); ++x)
+                (igual(patron.bmp(), x, y, color) ? tinta : resto).push_back({x, y});
+        std::vector<bool> delColor;
+        for (int y = 0; y < b->h; ++y)
+            for (int x = 0; x < b->w; ++x)
+                delColor.push_back(igual(b, x, y, color));
+        auto encaja = [&](int x0, int y0, const std::vector<std::pair<int, int>>& puntos, bool esperado) {
+            for (auto [x, y] : puntos)
+                if (delColor[(y0 + y) * b->w + x0 + x] != esperado)
+                    return false;
+            return true;
+        };
+        for (int y0 = 0; y0 + patron.alto() <= b->h; ++y0)
+            for (int x0 = 0; x0 + patron.ancho() <= b->w; ++x0)
+                if (encaja(x0, y0, tinta, true) && encaja(x0, y0, resto, false))
+                    return std::pair{x0, y0};
+        return std::nullopt;
     }
 
     static int colores(BITMAP* b, int x0, int y0, int ancho, int alto)
@@ -239,4 +271,37 @@ TEST_F(ImagenesGeneradas, ElRotuloDePausaEsGrandeYRibeteadoSobreMascara)
             tinta += igual(pausa.bmp(), x, y, ::colores::AMARILLO_TITULO);
     EXPECT_GE(letra, 25 * tinta);
     EXPECT_GE(sombra, letra / 2);
+}
+
+TEST_F(ImagenesGeneradas, ElMenuPoneCadaTeclaEnLaFilaDeSuAccion)
+{
+    Bitmap menu = cargar("graphics/main.bmp");
+    ASSERT_TRUE(menu);
+    struct Fila {
+        const char* tecla;
+        const char* accion;
+    };
+    std::set<int> filas;
+    for (const Fila& f : {Fila{"Espacio", "disparar"}, Fila{"P", "pausa"}, Fila{"M", "silencio"},
+                          Fila{"Esc", "terminar partida"}, Fila{"F10", "tamaño de la ventana"},
+                          Fila{"F11", "pantalla completa"}}) {
+        // Rótulo de 8 píxeles en la tapa de la tecla; la acción, al doble.
+        auto tecla = buscarTexto(menu.get(), f.tecla, 1, ::colores::SOMBRA);
+        auto accion = buscarTexto(menu.get(), f.accion, 2, ::colores::BLANCO);
+        ASSERT_TRUE(tecla) << f.tecla;
+        ASSERT_TRUE(accion) << f.accion;
+        EXPECT_LT(tecla->first, accion->first) << f.tecla;
+        EXPECT_NEAR(tecla->second + 4, accion->second + 8, 4) << f.tecla << " / " << f.accion;
+        // La acción acaba antes del marco del panel, no encima de él.
+        int x = accion->first + anchoTexto(f.accion, 2), y = accion->second + 8;
+        while (x < menu->w && !igual(menu.get(), x, y, ::colores::BORDE_PANEL))
+            ++x;
+        EXPECT_LT(x, menu->w) << f.accion << " se sale del panel";
+        filas.insert(tecla->second);
+    }
+    // Las tapas miden 23 píxeles con su sombra: una fila no pisa la siguiente.
+    for (auto i = filas.begin(); std::next(i) != filas.end(); ++i)
+        EXPECT_GE(*std::next(i) - *i, 23) << "filas en y=" << *i << " y " << *std::next(i);
+    EXPECT_TRUE(buscarTexto(menu.get(), "cruceta o palanca", 1, ::colores::GRIS_METAL));
+    EXPECT_TRUE(buscarTexto(menu.get(), "Start pausa", 1, ::colores::GRIS_METAL));
 }
