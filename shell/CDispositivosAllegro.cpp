@@ -5,6 +5,7 @@
 #include <string>
 
 #include "shell/Dialogo.h"
+#include "shell/ImagenBmp.h"
 
 #ifndef _WIN32
 #include <allegro/internal/aintern.h>
@@ -118,6 +119,8 @@ BITMAP* CDispositivosAllegro::crearPagina(int ancho, int alto)
 
 BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
 {
+    if (!archivoBmpSano(nombre))
+        return nullptr;
     PALETTE paleta;
     BITMAP* imagen = load_bitmap(nombre, paleta);
     if (imagen)
