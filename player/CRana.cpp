@@ -7,6 +7,7 @@
 #include "player/CDisparoCurvo.h"
 #include "player/CDisparoPerforante.h"
 #include "shell/CSistema.h"
+#include "shell/Recursos.h"
 #include "shell/Teclas.h"
 #include "world/CListaEntidades.h"
 
@@ -34,7 +35,7 @@ CRana::CRana()
     : ultimoTick(sistema.leerTicks()), velocidad(2), disparoPulsado(0), tiempoInvulnerable(0),
       ultimoImpacto(0), maxDisparos(4), potencia(0), energia(0), finPartida(0)
 {
-    situar(100, 200, TIPO_RANA, sistema.cargarHoja("graphics/rana.bmp"));
+    situar(100, 200, TIPO_RANA, sistema.cargarHoja(rutaRecurso("graphics/rana.bmp").c_str()));
     fijarCaja(30, 7, 82, 42);
     sistema.disparosVivos = 0;
 }

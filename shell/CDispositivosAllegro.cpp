@@ -6,6 +6,7 @@
 
 #include "shell/Dialogo.h"
 #include "shell/ImagenBmp.h"
+#include "shell/Recursos.h"
 
 #ifndef _WIN32
 #include <allegro/internal/aintern.h>
@@ -29,10 +30,11 @@ const int DRIVERS[3] = { GFX_AUTODETECT_WINDOWED, GFX_XWINDOWS, GFX_SAFE };
 // instrumentos; se le dice sin escribir ningún allegro.cfg.
 void anunciarParches()
 {
-    if (!exists(RUTA_PARCHES))
+    const std::string indice = rutaRecurso(RUTA_PARCHES);
+    if (!exists(indice.c_str()))
         return;
     char ruta[1024];
-    canonicalize_filename(ruta, RUTA_PARCHES, sizeof ruta);
+    canonicalize_filename(ruta, indice.c_str(), sizeof ruta);
     std::string config = std::string("[sound]\npatches = ") + ruta + "\n";
     override_config_data(config.c_str(), static_cast<int>(config.size()));
 }

@@ -2,6 +2,7 @@
 
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
+#include "shell/Recursos.h"
 #include "shell/Teclas.h"
 #include "stage/CFase1.h"
 #include "world/CPartida.h"
@@ -50,7 +51,7 @@ BITMAP* CJuego::mostrarPantalla(const char* nombre)
 // Espera activa, sin límite, hasta que se pulse Espacio.
 void CJuego::presentacion()
 {
-    BITMAP* imagen = mostrarPantalla("graphics/pelmora.bmp");
+    BITMAP* imagen = mostrarPantalla(rutaRecurso("graphics/pelmora.bmp").c_str());
     while (!sistema.teclas[KEY_SPACE] && !sistema.cierrePedido())
         sistema.atenderEntrada();
     destroy_bitmap(imagen);
@@ -69,7 +70,7 @@ void CJuego::esperaTitulo()
 int CJuego::menuPrincipal()
 {
     sistema.pararMusica();
-    BITMAP* imagen = mostrarPantalla("graphics/main.bmp");
+    BITMAP* imagen = mostrarPantalla(rutaRecurso("graphics/main.bmp").c_str());
     int opcion = 0;
     while (!sistema.teclas[KEY_1]) {
         sistema.atenderEntrada();

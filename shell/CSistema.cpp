@@ -4,6 +4,7 @@
 
 #include "shell/CDispositivosAllegro.h"
 #include "shell/CExcepcion.h"
+#include "shell/Recursos.h"
 
 namespace {
 CDispositivosAllegro dispositivosAllegro;
@@ -60,11 +61,11 @@ void CSistema::inicializar()
     fijarConmutacion();
     dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     instalarSonido();
-    musicaFase = cargarMusica("musics/fase1.mid");
-    musicaMenu = cargarMusica("musics/tokecillo.mid");
+    musicaFase = cargarMusica(rutaRecurso("musics/fase1.mid").c_str());
+    musicaMenu = cargarMusica(rutaRecurso("musics/tokecillo.mid").c_str());
     crearPaginas();
-    hojaEnemigos = cargarHoja("graphics/enemigos.bmp");
-    hojaComunes = cargarHoja("graphics/comunes.bmp");
+    hojaEnemigos = cargarHoja(rutaRecurso("graphics/enemigos.bmp").c_str());
+    hojaComunes = cargarHoja(rutaRecurso("graphics/comunes.bmp").c_str());
     dispositivos->instalarContador(contarTick, 10);
     entrada.iniciar(dispositivos->estadoTeclas(), dispositivos->instalarMando());
     teclas = entrada.teclas();

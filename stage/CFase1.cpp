@@ -10,6 +10,7 @@
 #include "shell/Azar.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
+#include "shell/Recursos.h"
 #include "stage/LectorMapa.h"
 #include "world/CListaEntidades.h"
 
@@ -26,7 +27,7 @@ CFase1::CFase1()
 {
     // Si el mapa falla tras cargar la hoja, el destructor no llegaría a correr.
     try {
-        cargar("maps/fase1.map", "graphics/fase1.bmp");
+        cargar(rutaRecurso("maps/fase1.map").c_str(), rutaRecurso("graphics/fase1.bmp").c_str());
     } catch (...) {
         liberarHoja();
         throw;

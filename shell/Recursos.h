@@ -1,0 +1,18 @@
+#ifndef RECURSOS_H
+#define RECURSOS_H
+
+#include <string>
+
+// Carpeta de la que se leen los recursos, con '/' al final: nada si la carpeta
+// de trabajo trae graphics/ (como siempre), o la instalada, que cuelga del
+// prefijo del ejecutable: <prefijo>/games/escuadron-rana lee de
+// <prefijo>/share/games/escuadron-rana/. Sin ruta del ejecutable, nada.
+std::string carpetaRecursos(bool hayGraficosAqui, const std::string& ejecutable);
+
+// Decide la carpeta al arrancar, antes de leer ningún recurso.
+void localizarRecursos();
+
+// Ruta con la que abrir un recurso dado relativo a su carpeta ("graphics/main.bmp").
+std::string rutaRecurso(const char* relativa);
+
+#endif
