@@ -1,5 +1,6 @@
 #include "tools/CarpetaSalida.h"
 #include "tools/Hojas.h"
+#include "tools/Icono.h"
 #include "tools/IndiceParches.h"
 #include "tools/Mapa.h"
 #include "tools/Musica.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         generarMapas(salida);
         generarMusica(salida);
         generarIndiceParches(salida, INDICE_FREEPATS);
+        generarIconos(salida);
     } catch (const std::exception& e) {
         std::cerr << "generar-recursos: error: " << e.what() << '\n';
         return 1;

@@ -1,0 +1,102 @@
+#include "tests/tools/AllegroSinPantalla.h"
+#include "tools/EscritorPng.h"
+#include "tools/Icono.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const uint8_t* bytes(const std::string& s)
+{
+    return reinterpret_cast<const uint8_t*>(s.data());
+}
+
+uint32_t leer32(const std::string& s, size_t en)
+{
+    return uint32_t(uint8_t(s[en])) << 24 | uint32_t(uint8_t(s[en + 1])) << 16 | uint32_t(uint8_t(s[en + 2])) << 8 |
+           uint8_t(s[en + 3]);
+}
+
+// Los valores de comprobación publicados de cada suma.
+TEST(PruebaIcono, SumasDeComprobacion)
+{
+    const std::string nueve = "123456789";
+    EXPECT_EQ(crc32Png(bytes(nueve), nueve.size()), 0xCBF43926u);
+    EXPECT_EQ(crc32Png(bytes(nueve) + 4, 5, crc32Png(bytes(nueve), 4)), 0xCBF43926u) << "por trozos";
+    const std::string wikipedia = "Wikipedia";
+    EXPECT_EQ(adler32(bytes(wikipedia), wikipedia.size()), 0x11E60398u);
+    // Con muchos 0xFF las dos mitades dan la vuelta al módulo 65521 (valor de zlib).
+    const std::string altos(100000, '\xFF');
+    EXPECT_EQ(adler32(bytes(altos), altos.size()), 0x149A302Cu);
+}
+
+// Cada trozo con su CRC, y los bloques deflate de 65535 bytes como mucho
+// encadenados hasta el último: el de 256 no cabe en uno.
+TEST(PruebaIcono, ElPngLlevaSusTrozosYBloques)
+{
+    arrancarAllegroSinPantalla();
+    for (int lado : LADOS_ICONO) {
+        const std::string png = codificarPng(lado, lado, pixelesIcono(lado));
+        ASSERT_EQ(png.compare(0, 8, "\x89PNG\r\n\x1a\n"), 0);
+        std::string tipos, idat;
+        for (size_t en = 8; en < png.size();) {
+            const uint32_t largo = leer32(png, en);
+            ASSERT_LE(en + 12 + largo, png.size());
+            EXPECT_EQ(crc32Png(bytes(png) + en + 4, largo + 4), leer32(png, en + 8 + largo));
+            const std::string tipo = png.substr(en + 4, 4);
+            tipos += tipo + " ";
+            if (tipo == "IHDR") {
+                EXPECT_EQ(leer32(png, en + 8), uint32_t(lado));
+                EXPECT_EQ(leer32(png, en + 12), uint32_t(lado));
+            }
+            if (tipo == "IDAT")
+                idat += png.substr(en + 8, largo);
+            en += 12 + largo;
+        }
+        EXPECT_EQ(tipos, "IHDR IDAT IEND ");
+        // Bloques "stored": cabecera, largo y su complemento, datos.
+        size_t en = 2, crudo = 0;
+        bool ultimo = false;
+        while (!ultimo) {
+            ASSERT_LT(en + 5, idat.size());
+            ultimo = idat[en] & 1;
+            const unsigned largo = uint8_t(idat[en + 1]) | uint8_t(idat[en + 2]) << 8;
+            const unsigned complemento = uint8_t(idat[en + 3]) | uint8_t(idat[en + 4]) << 8;
+            EXPECT_EQ(largo ^ complemento, 0xFFFFu);
+            crudo += largo;
+            en += 5 + largo;
+        }
+        EXPECT_EQ(crudo, size_t(lado) * (1 + 4 * lado));
+        EXPECT_EQ(en + 4, idat.size()) << "tras el último bloque, solo la Adler-32";
+    }
+}
+
+// El emblema queda en medio, opaco, sobre un fondo transparente, y el
+// reducido se parece al grande.
+TEST(PruebaIcono, EmblemaSobreFondoTransparente)
+{
+    arrancarAllegroSinPantalla();
+    for (int lado : LADOS_ICONO) {
+        const std::vector<uint8_t> rgba = pixelesIcono(lado);
+        auto alfa = [&](int x, int y) { return rgba[(size_t(y) * lado + x) * 4 + 3]; };
+        EXPECT_EQ(alfa(0, 0), 0);
+        EXPECT_EQ(alfa(lado - 1, lado - 1), 0);
+        EXPECT_EQ(alfa(lado / 2, lado / 2), 255);
+        int opacos = 0, medios = 0;
+        for (int y = 0; y < lado; ++y)
+            for (int x = 0; x < lado; ++x) {
+                opacos += alfa(x, y) == 255;
+                medios += alfa(x, y) > 0 && alfa(x, y) < 255;
+            }
+        // El círculo del emblema solo ya ocupa más de un 15 % del icono.
+        EXPECT_GT(opacos, lado * lado * 15 / 100) << lado;
+        EXPECT_LT(opacos + medios, lado * lado * 70 / 100) << lado;
+        if (lado < 256) {
+            EXPECT_GT(medios, 0) << "los bordes reducidos se suavizan";
+        }
+    }
+}
+
+}
