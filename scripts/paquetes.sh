@@ -1,7 +1,9 @@
 # Paquetes de Debian que necesita el juego y los que añaden las pruebas.
 PAQUETES_JUEGO="g++ cmake make pkg-config liballegro4-dev x11-utils xfonts-base freepats"
-# clang y libclang-rt-dev traen libFuzzer para el fuzzing del lector de mapas.
-PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick clang libclang-rt-dev"
+# clang y libclang-rt-dev traen libFuzzer para el fuzzing del lector de mapas;
+# desktop-file-utils, appstream y man-db validan la entrada del escritorio, los
+# metadatos y la página de manual.
+PAQUETES_PRUEBAS="libgtest-dev xvfb xdotool sox imagemagick clang libclang-rt-dev desktop-file-utils appstream man-db"
 
 # Instala con apt-get solo lo que falta; con sudo si no se es root.
 instalarPaquetes() {
