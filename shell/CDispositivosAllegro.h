@@ -38,6 +38,8 @@ public:
 
 private:
     bool enReposo = false;
+    // Las palancas del mando, una por bit, que hacen de cruceta.
+    int crucetas = 0;
 };
 
 // Índice de instrumentos para el sintetizador por software, junto a la música.

@@ -317,4 +317,75 @@ TEST_F(PruebaRana, SinSuDibujoEsUnErrorDeArchivos)
     }
 }
 
+
+// Con mando, la rana lee el teclado y el mando juntos, como lo hace el juego:
+// una vez por vuelta del bucle.
+class PruebaRanaConMando : public PruebaRana {
+protected:
+    void SetUp() override
+    {
+        simulados.hayMando = true;
+        PruebaRana::SetUp();
+    }
+
+    void vuelta(uint32_t ticks = 1)
+    {
+        sistema.atenderEntrada();
+        paso(ticks);
+    }
+};
+
+// Espacio y el botón son la misma tecla: mientras uno de los dos siga abajo
+// no sale otra andanada, se suelte el que se suelte.
+TEST_F(PruebaRanaConMando, UnaAndanadaPorPulsacionConLosDosAparatos)
+{
+    // Andanadas de dos disparos; el límite de vivos no se mete por medio.
+    auto andanadas = [this] {
+        sistema.disparosVivos = 0;
+        return (entidades().size() - 1) / 2;
+    };
+    pulsar(KEY_SPACE);
+    vuelta();
+    simulados.mando.boton = true;
+    vuelta();
+    pulsar(KEY_SPACE, false);
+    vuelta();
+    EXPECT_EQ(andanadas(), 1u);
+    simulados.mando.boton = false;
+    vuelta();
+    simulados.mando.boton = true;
+    vuelta();
+    EXPECT_EQ(andanadas(), 2u);
+    pulsar(KEY_SPACE);
+    vuelta();
+    simulados.mando.boton = false;
+    vuelta();
+    EXPECT_EQ(andanadas(), 2u);
+    pulsar(KEY_SPACE, false);
+    vuelta();
+    pulsar(KEY_SPACE);
+    vuelta();
+    EXPECT_EQ(andanadas(), 3u);
+}
+
+// Una palanca que en reposo no vuelve del todo al centro no la mueve.
+TEST_F(PruebaRanaConMando, LaPalancaYLaCrucetaLaMueven)
+{
+    simulados.mando.ejeX = 40;
+    simulados.mando.ejeY = -40;
+    for (int i = 0; i < 50; ++i)
+        vuelta();
+    EXPECT_EQ(rana->x, 100);
+    EXPECT_EQ(rana->y, 200);
+    simulados.mando.ejeX = 127;
+    vuelta(3);
+    EXPECT_EQ(rana->x, 106);
+    EXPECT_EQ(rana->y, 200);
+    simulados.mando = EstadoMando();
+    simulados.mando.abajo = true;
+    vuelta(2);
+    EXPECT_EQ(rana->x, 106);
+    EXPECT_EQ(rana->y, 204);
+}
+
 }

@@ -6,7 +6,7 @@
 
 CDispositivosSimulados::CDispositivosSimulados()
     : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
-      avisoFoco(nullptr), hayMando(false), callado(false)
+      avisoFoco(nullptr), hayMando(false), lecturasMando(0), callado(false)
 {
 }
 
@@ -137,7 +137,13 @@ bool CDispositivosSimulados::instalarMando()
     return hayMando;
 }
 
-void CDispositivosSimulados::leerMando(EstadoMando& estado) { estado = mando; }
+void CDispositivosSimulados::leerMando(EstadoMando& estado)
+{
+    ++lecturasMando;
+    if (alLeerMando)
+        alLeerMando(lecturasMando);
+    estado = mando;
+}
 
 void CDispositivosSimulados::silenciar(bool calladoNuevo)
 {

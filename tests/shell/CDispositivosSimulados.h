@@ -35,6 +35,9 @@ public:
     // El mando que encuentra el arranque y lo que marca en cada lectura.
     bool hayMando;
     EstadoMando mando;
+    // Se llama en cada lectura del mando, con su número (desde 1).
+    std::function<void(int)> alLeerMando;
+    int lecturasMando;
     bool callado;
     // Dibujos que cargarImagen entrega (una copia) en vez del color liso.
     std::map<std::string, BITMAP*> imagenes;

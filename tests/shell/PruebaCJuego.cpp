@@ -138,6 +138,26 @@ TEST_F(PruebaFlujo, PrioridadDeLasTeclasDelMenu)
     EXPECT_EQ(juego.menuPrincipal(), 2);
 }
 
+// El botón del mando pasa la presentación, el título y el menú como Espacio
+// y la tecla 1. Si alguna espera no lo viera, el cierre de la ventana la acaba.
+TEST_F(PruebaFlujo, ElBotonDelMandoHaceDeEspacioYDeUno)
+{
+    simulados.hayMando = true;
+    sistema.inicializar();
+    CJuego juego;
+    simulados.mando.boton = true;
+    simulados.alLeerMando = [this](int n) {
+        if (n > 1000)
+            simulados.avisoCierre();
+    };
+    juego.presentacion();
+    juego.esperaTitulo();
+    EXPECT_EQ(juego.menuPrincipal(), 0);
+    EXPECT_FALSE(sistema.cierrePedido());
+    EXPECT_EQ(sistema.leerTicks(), 0u);
+    EXPECT_EQ(simulados.teclas[KEY_SPACE], 0);
+}
+
 // Con Espacio suelto la espera dura exactamente hasta el tick 500.
 TEST_F(PruebaFlujo, LaEsperaDelTituloDuraCincoSegundos)
 {
