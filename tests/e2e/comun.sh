@@ -239,6 +239,21 @@ cajaRana() {
         -fill white -opaque 'rgb(92,196,64)' -format '%@' info: 2>/dev/null
 }
 
+# Deja en PX el borde derecho y en PY el de arriba de la caja verde de una
+# captura: la animación mueve las patas hacia atrás, pero esos dos bordes no
+# cambian de un cuadro a otro.
+posicionRana() {
+    local caja
+    caja=$(cajaRana "$1")
+    [[ "$caja" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fallar "no se encuentra la rana en $(basename "$1") ('$caja')"
+    local ancho=${BASH_REMATCH[1]} alto=${BASH_REMATCH[2]}
+    # Un recuadro mayor que el dibujo de 100x50 sería verde de otra cosa.
+    [ "$ancho" -ge 20 ] && [ "$ancho" -le 100 ] && [ "$alto" -ge 10 ] && [ "$alto" -le 50 ] \
+        || fallar "la caja verde de $(basename "$1") mide ${ancho}x${alto}, no parece la rana"
+    PX=$((BASH_REMATCH[3] + ancho))
+    PY=${BASH_REMATCH[4]}
+}
+
 # Botón de cerrar de la ventana del juego (WM_DELETE_WINDOW).
 cerrarVentana() {
     [ -x "$CERRAR_VENTANA" ] || fallar "falta la herramienta cerrar-ventana"

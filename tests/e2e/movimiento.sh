@@ -12,28 +12,13 @@ escribirMapaSinEnemigos "$JUEGO/maps/fase1.map"
 llegarAlMenu
 empezarPartida
 
-# Deja en PX el borde derecho y en PY el de arriba de la caja verde de una
-# captura: la animación mueve las patas hacia atrás, pero esos dos bordes no
-# cambian de un cuadro a otro.
-posicion() {
-    local caja
-    caja=$(cajaRana "$1")
-    [[ "$caja" =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fallar "no se encuentra la rana en $(basename "$1") ('$caja')"
-    local ancho=${BASH_REMATCH[1]} alto=${BASH_REMATCH[2]}
-    # Un recuadro mayor que el dibujo de 100x50 sería verde de otra cosa.
-    [ "$ancho" -ge 20 ] && [ "$ancho" -le 100 ] && [ "$alto" -ge 10 ] && [ "$alto" -le 50 ] \
-        || fallar "la caja verde de $(basename "$1") mide ${ancho}x${alto}, no parece la rana"
-    PX=$((BASH_REMATCH[3] + ancho))
-    PY=${BASH_REMATCH[4]}
-}
-
 # Dónde queda el verde dentro del primer cuadro de la hoja de la rana.
 convert "$JUEGO/graphics/rana.bmp" -crop 100x50+0+0 +repage "$TRABAJO/cuadro0.png"
-posicion "$TRABAJO/cuadro0.png"; hx=$PX; hy=$PY
+posicionRana "$TRABAJO/cuadro0.png"; hx=$PX; hy=$PY
 
 disparoConCaptura
 esperarCaptura "$JUEGO/snap0.bmp"
-posicion "$JUEGO/snap0.bmp"; x0=$PX; y0=$PY
+posicionRana "$JUEGO/snap0.bmp"; x0=$PX; y0=$PY
 paso "rana quieta: borde derecho $x0, borde de arriba $y0 (caja $(cajaRana "$JUEGO/snap0.bmp"))"
 # Empieza con la esquina del dibujo en (100, 200).
 [ "$x0" -eq $((100 + hx)) ] && [ "$y0" -eq $((200 + hy)) ] \
@@ -43,7 +28,7 @@ paso "rana quieta: borde derecho $x0, borde de arriba $y0 (caja $(cajaRana "$JUE
 sleep 1.2
 disparoConCaptura
 esperarCaptura "$JUEGO/snap1.bmp"
-posicion "$JUEGO/snap1.bmp"; x1=$PX; y1=$PY
+posicionRana "$JUEGO/snap1.bmp"; x1=$PX; y1=$PY
 paso "un segundo después, sin flechas: ($x1, $y1)"
 [ "$x1" -eq "$x0" ] && [ "$y1" -eq "$y0" ] || fallar "la rana se movió sola"
 
@@ -58,7 +43,7 @@ ms=$(( ($(date +%s%N) - inicio) / 1000000 ))
 sleep 0.3
 disparoConCaptura
 esperarCaptura "$JUEGO/snap2.bmp"
-posicion "$JUEGO/snap2.bmp"; x2=$PX; y2=$PY
+posicionRana "$JUEGO/snap2.bmp"; x2=$PX; y2=$PY
 dx=$((x2 - x1))
 paso "flecha derecha durante ~$ms ms: ($x2, $y2), $dx píxeles a la derecha"
 [ "$dx" -ge 70 ] && [ "$dx" -le 140 ] || fallar "con medio segundo de flecha la rana se movió $dx píxeles (se esperaban unos 100)"
