@@ -195,7 +195,7 @@ bool esPalanca(const JOYSTICK_STICK_INFO& palanca)
     return palanca.num_axis >= 2 && (palanca.flags & JOYFLAG_SIGNED);
 }
 
-bool enReposo(const JOYSTICK_STICK_INFO& palanca)
+bool centrada(const JOYSTICK_STICK_INFO& palanca)
 {
     return !palanca.axis[0].d1 && !palanca.axis[0].d2 && !palanca.axis[1].d1 && !palanca.axis[1].d2;
 }
@@ -212,7 +212,7 @@ bool CDispositivosAllegro::instalarMando()
     if (install_joystick(JOY_TYPE_AUTODETECT) != 0 || num_joysticks < 1 || poll_joystick() != 0)
         return false;
     for (int s = 1; s < joy[0].num_sticks; ++s)
-        if (esPalanca(joy[0].stick[s]) && enReposo(joy[0].stick[s]))
+        if (esPalanca(joy[0].stick[s]) && centrada(joy[0].stick[s]))
             crucetas |= 1 << s;
     return true;
 }
