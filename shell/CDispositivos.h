@@ -44,6 +44,9 @@ public:
     virtual void dormir(int milisegundos) = 0;
     // El aviso corre en otro hilo cuando la ventana pierde el foco.
     virtual void instalarAvisoFoco(void (*perdido)()) = 0;
+    // Verdadero si el teclado va ahora a otra ventana: hay avisos de foco
+    // perdido que solo son un paso de ida y vuelta.
+    virtual bool focoEnOtraVentana() = 0;
     // En reposo el proceso solo se despierta en cada siesta: nada más lo
     // hace cien veces por segundo. Las teclas y el cierre siguen llegando.
     virtual void reposo(bool dormido) = 0;

@@ -11,6 +11,7 @@
 #ifndef _WIN32
 #include <allegro/internal/aintern.h>
 #include <allegro/platform/aintunix.h>
+#include <xalleg.h>
 #endif
 
 const char* const RUTA_PARCHES = "musics/parches.cfg";
@@ -206,6 +207,23 @@ bool centrada(const JOYSTICK_STICK_INFO& palanca)
 // gatillos y la derecha revueltos, y la cruceta al final, de todo o nada.
 // Un gatillo suelto ya marca un extremo (el de Xbox reposa en -32767): solo
 // hacen de cruceta las palancas que al arrancar están en el centro.
+// Quien fija el foco a mano (sin gestor de ventanas, desde el modo de foco
+// que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
+// Allegro dibuja en una ventana hija de la que ve el gestor de ventanas.
+bool CDispositivosAllegro::focoEnOtraVentana()
+{
+#ifndef _WIN32
+    Window foco;
+    int alVolver;
+    XLOCK();
+    XGetInputFocus(_xwin.display, &foco, &alVolver);
+    XUNLOCK();
+    return foco != _xwin.wm_window && foco != _xwin.window && foco != PointerRoot;
+#else
+    return true;
+#endif
+}
+
 bool CDispositivosAllegro::instalarMando()
 {
     crucetas = 0;

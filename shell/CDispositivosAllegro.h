@@ -27,6 +27,7 @@ public:
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
     void instalarAvisoFoco(void (*perdido)()) override;
+    bool focoEnOtraVentana() override;
     void reposo(bool dormido) override;
     bool instalarMando() override;
     void leerMando(EstadoMando& estado) override;

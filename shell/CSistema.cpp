@@ -275,6 +275,11 @@ void CSistema::avisarFocoPerdido()
     instancia->focoPerdido.store(true, std::memory_order_relaxed);
 }
 
+bool CSistema::tomarFocoPerdido()
+{
+    return focoPerdido.exchange(false, std::memory_order_relaxed) && dispositivos->focoEnOtraVentana();
+}
+
 void CSistema::atenderEntrada()
 {
     if (entrada.hayMando()) {

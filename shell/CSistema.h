@@ -80,9 +80,10 @@ public:
     void pararReloj() { relojParado.store(true, std::memory_order_relaxed); }
     void reanudarReloj() { relojParado.store(false, std::memory_order_relaxed); }
 
-    // Otra ventana se llevó el foco; se anota y la partida lo recoge.
+    // Otra ventana se llevó el foco; se anota y la partida lo recoge. Solo
+    // cuenta si el teclado sigue yendo a otra ventana cuando se recoge.
     static void avisarFocoPerdido();
-    bool tomarFocoPerdido() { return focoPerdido.exchange(false, std::memory_order_relaxed); }
+    bool tomarFocoPerdido();
 
     void alternarSilencio();
     bool silenciado() const { return callado; }

@@ -94,8 +94,6 @@ else
 fi
 esperarVentana "Escuadr"
 esperarPantalla "$JUEGO/graphics/pelmora.bmp"
-# El foco antes de la partida: dárselo durante ella la pausaría.
-xdotool windowfocus --sync "$WID"
 
 # A sostenido desde la presentación: Espacio la pasa, y el título; en el menú es la tecla 1.
 boton $BOTON_A 1

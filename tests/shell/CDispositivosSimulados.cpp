@@ -6,7 +6,7 @@
 
 CDispositivosSimulados::CDispositivosSimulados()
     : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
-      avisoFoco(nullptr), hayMando(false), lecturasMando(0), callado(false)
+      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), callado(false)
 {
 }
 

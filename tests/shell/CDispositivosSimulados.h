@@ -32,6 +32,8 @@ public:
     // Se llama en cada siesta, antes de que pase el tick.
     std::function<void(int)> alDormir;
     void (*avisoFoco)();
+    // Lo que contesta focoEnOtraVentana.
+    bool focoFuera;
     // El mando que encuentra el arranque y lo que marca en cada lectura.
     bool hayMando;
     EstadoMando mando;
@@ -67,6 +69,7 @@ public:
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
     void instalarAvisoFoco(void (*perdido)()) override;
+    bool focoEnOtraVentana() override { return focoFuera; }
     void reposo(bool dormido) override;
     bool instalarMando() override;
     void leerMando(EstadoMando& estado) override;

@@ -124,7 +124,8 @@ TEST_F(PruebaPausa, ElUltimoCuadroQuedaConElRotuloEncima)
 }
 
 // Escape y el botón de cerrar acaban la partida en pausa; perder el foco la
-// pausa, y solo P la reanuda.
+// pausa, y solo P la reanuda. Un aviso de foco perdido con el teclado aún en
+// la ventana no pausa.
 TEST_F(PruebaPausa, EscapeCierreYFoco)
 {
     for (int caso = 0; caso < 3; ++caso) {
@@ -152,6 +153,19 @@ TEST_F(PruebaPausa, EscapeCierreYFoco)
         sistema.finalizar();
         sistema.inicializar();
     }
+    simulados.focoFuera = false;
+    simulados.alDormir = nullptr;
+    simulados.presentadas = 0;
+    simulados.alPresentar = [&](int n) {
+        if (n == 5)
+            simulados.avisoFoco();
+        if (n == 20)
+            pulsar(KEY_ESC);
+    };
+    CPartida otra;
+    otra.fase = new CFase1();
+    otra.jugarFase();
+    EXPECT_EQ(simulados.presentadas, 20) << "el foco nunca se fue: no hay pausa";
 }
 
 // M calla y devuelve el sonido, una vez por pulsación.
