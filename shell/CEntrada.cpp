@@ -1,6 +1,6 @@
 #include "shell/CEntrada.h"
 
-CEntrada::CEntrada() : teclado(nullptr), conMando(false), unidas(), atendida()
+CEntrada::CEntrada() : teclado(nullptr), conMando(false), botonRetenido(false), unidas(), atendida()
 {
 }
 
@@ -8,6 +8,7 @@ void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
 {
     teclado = tecladoNuevo;
     conMando = conMandoNuevo;
+    botonRetenido = false;
     for (int tecla = 0; tecla < KEY_MAX; ++tecla) {
         unidas[tecla] = 0;
         atendida[tecla] = false;
@@ -26,9 +27,20 @@ void CEntrada::unir(const EstadoMando& mando)
     unidas[KEY_DOWN] |= mando.abajo || mando.ejeY > ZONA_MUERTA;
     unidas[KEY_LEFT] |= mando.izquierda || mando.ejeX < -ZONA_MUERTA;
     unidas[KEY_RIGHT] |= mando.derecha || mando.ejeX > ZONA_MUERTA;
-    unidas[KEY_SPACE] |= mando.boton;
-    unidas[KEY_1] |= mando.boton;
+    botonRetenido = botonRetenido && mando.boton;
+    const bool boton = mando.boton && !botonRetenido;
+    unidas[KEY_SPACE] |= boton;
+    unidas[KEY_1] |= boton;
     unidas[KEY_P] |= mando.inicio;
+}
+
+void CEntrada::retenerBoton()
+{
+    botonRetenido = true;
+    if (!conMando)
+        return;
+    unidas[KEY_SPACE] = teclado[KEY_SPACE];
+    unidas[KEY_1] = teclado[KEY_1];
 }
 
 bool CEntrada::pulsacion(int tecla)

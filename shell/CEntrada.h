@@ -22,12 +22,16 @@ public:
 
     // El arreglo que lee el juego: el teclado más lo que marca el mando.
     void unir(const EstadoMando& mando);
+    // El botón del mando que ya viene pulsado no cuenta hasta que se suelte:
+    // si no, la pulsación que pasa la presentación elegiría también en el menú.
+    void retenerBoton();
     // Verdadero una sola vez por pulsación, hasta que se suelte la tecla.
     bool pulsacion(int tecla);
 
 private:
     volatile char* teclado;
     bool conMando;
+    bool botonRetenido;
     volatile char unidas[KEY_MAX];
     bool atendida[KEY_MAX];
 };

@@ -71,6 +71,7 @@ int CJuego::menuPrincipal()
 {
     sistema.pararMusica();
     BITMAP* imagen = mostrarPantalla(rutaRecurso("graphics/main.bmp").c_str());
+    sistema.entrada.retenerBoton();
     int opcion = 0;
     while (!sistema.teclas[KEY_1]) {
         sistema.atenderEntrada();

@@ -95,11 +95,19 @@ fi
 esperarVentana "Escuadr"
 esperarPantalla "$JUEGO/graphics/pelmora.bmp"
 
-# A sostenido desde la presentación: Espacio la pasa, y el título; en el menú es la tecla 1.
+# A sostenido desde la presentación: Espacio la pasa, y el título; en el menú
+# es la tecla 1, pero solo pulsado de nuevo.
 boton $BOTON_A 1
-esperarPartida 10
+esperarPantalla "$JUEGO/graphics/main.bmp" 8
+sleep 0.5
+capturar "$TRABAJO/menu.png"
+d=$(diferencias "$TRABAJO/menu.png" "$JUEGO/graphics/main.bmp")
+[ "${d%.*}" -lt 3072 ] 2>/dev/null || fallar "el A que pasó la presentación eligió también en el menú ($d píxeles distintos)"
 boton $BOTON_A 0
-paso "A en la presentación: pasa título y menú y empieza la partida"
+sleep 0.2
+pulsarBoton $BOTON_A
+esperarPartida 10
+paso "A sostenido pasa presentación y título; el menú espera a soltarlo, y otra pulsación juega"
 
 convert "$JUEGO/graphics/rana.bmp" -crop 100x50+0+0 +repage "$TRABAJO/cuadro0.png"
 posicionRana "$TRABAJO/cuadro0.png"; hx=$PX; hy=$PY
