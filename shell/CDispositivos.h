@@ -3,6 +3,8 @@
 
 #include <allegro.h>
 
+#include "shell/Escala.h"
+
 // Lo que marca el mando en un momento: la palanca izquierda de -128 a 128,
 // la cruceta, el primer botón y Start.
 struct EstadoMando {
@@ -19,8 +21,12 @@ public:
 
     virtual int iniciarAllegro() = 0;
     virtual void fijarProfundidadColor() = 0;
+    // Lo que mide el escritorio, antes de abrir ningún modo gráfico.
+    virtual void tamanoEscritorio(int& ancho, int& alto) = 0;
     // intento 0: acelerado, 1: por software, 2: seguro. 0 si abrió la pantalla.
-    virtual int fijarModoGrafico(int intento) = 0;
+    // Vale también para cambiar de modo con la pantalla abierta; si falla, no
+    // queda ninguno.
+    virtual int fijarModoGrafico(int intento, const ModoPantalla& modo) = 0;
     virtual int instalarTeclado() = 0;
     virtual int instalarTemporizador() = 0;
     virtual int fijarModoConmutacion(int modo) = 0;
@@ -35,6 +41,7 @@ public:
     virtual BITMAP* crearPagina(int ancho, int alto) = 0;
     // Carga un dibujo y aplica su paleta; nulo si no se pudo leer.
     virtual BITMAP* cargarImagen(const char* nombre) = 0;
+    // Muestra la página con el factor y en el sitio del modo actual.
     virtual void presentar(BITMAP* pagina) = 0;
     virtual void instalarContador(void (*contador)(), int milisegundos) = 0;
     virtual volatile char* estadoTeclas() = 0;

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "shell/Dialogo.h"
+#include "shell/Escala.h"
 #include "shell/ImagenBmp.h"
 #include "shell/Recursos.h"
+#include "shell/VentanaX11.h"
 
 #ifndef _WIN32
 #include <allegro/internal/aintern.h>
@@ -19,8 +21,8 @@ const char* const RUTA_PARCHES = "musics/parches.cfg";
 namespace {
 
 // Orden de intentos: acelerado, por software, seguro. En X11 nada está
-// acelerado (gfx_capabilities vale 0): se prefiere una ventana de 640x480,
-// que no cambia la resolución del escritorio, y se acaba en el modo seguro.
+// acelerado (gfx_capabilities vale 0): se prefiere una ventana, que no
+// cambia la resolución del escritorio, y se acaba en el modo seguro.
 #ifdef _WIN32
 const int DRIVERS[3] = { GFX_DIRECTX_ACCEL, GFX_DIRECTX_SOFT, GFX_DIRECTX_SAFE };
 #else
@@ -55,9 +57,32 @@ void CDispositivosAllegro::fijarProfundidadColor()
     set_color_depth(16);
 }
 
-int CDispositivosAllegro::fijarModoGrafico(int intento)
+void CDispositivosAllegro::tamanoEscritorio(int& ancho, int& alto)
 {
-    return set_gfx_mode(DRIVERS[intento], 640, 480, 0, 0);
+    if (get_desktop_resolution(&ancho, &alto) != 0) {
+        ancho = ANCHO_PAGINA;
+        alto = ALTO_PAGINA;
+    }
+}
+
+// La pantalla completa es una ventana más, del tamaño del escritorio: nunca
+// se cambia la resolución. Se deja antes de cambiar el tamaño, para que el
+// gestor de ventanas no devuelva luego la ventana al que tenía antes.
+int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuevo)
+{
+    const bool conFoco = screen && tieneFocoX11();
+    if (modo.completa && !nuevo.completa && screen)
+        pedirPantallaCompletaX11(false);
+    if (set_gfx_mode(DRIVERS[intento], nuevo.ancho, nuevo.alto, 0, 0) != 0)
+        return -1;
+    asentarVentanaX11(conFoco);
+    modo = nuevo;
+    origenX = (modo.ancho - ANCHO_PAGINA * modo.factor) / 2;
+    origenY = (modo.alto - ALTO_PAGINA * modo.factor) / 2;
+    if (modo.completa)
+        pedirPantallaCompletaX11(true);
+    ampliadorListo = modo.factor > 1 && prepararAmpliadorX11(ampliador);
+    return 0;
 }
 
 int CDispositivosAllegro::instalarTeclado()
@@ -131,9 +156,15 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
     return imagen;
 }
 
+// A 1x, un blit; ampliada, el volcado propio, y si la ventana no lo admite, Allegro.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
-    blit(pagina, screen, 0, 0, 0, 0, pagina->w, pagina->h);
+    const int factor = modo.factor;
+    if (factor == 1)
+        blit(pagina, screen, 0, 0, origenX, origenY, pagina->w, pagina->h);
+    else if (!ampliadorListo || !volcarAmpliadaX11(pagina, ampliador, factor, origenX, origenY))
+        stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, pagina->w * factor,
+                     pagina->h * factor);
 }
 
 void CDispositivosAllegro::instalarContador(void (*contador)(), int milisegundos)

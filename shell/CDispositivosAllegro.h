@@ -1,6 +1,7 @@
 #ifndef CDISPOSITIVOSALLEGRO_H
 #define CDISPOSITIVOSALLEGRO_H
 
+#include "shell/CAmpliador.h"
 #include "shell/CDispositivos.h"
 
 // Los dispositivos de verdad: Allegro sobre X11 (o Windows).
@@ -8,7 +9,8 @@ class CDispositivosAllegro : public CDispositivos {
 public:
     int iniciarAllegro() override;
     void fijarProfundidadColor() override;
-    int fijarModoGrafico(int intento) override;
+    void tamanoEscritorio(int& ancho, int& alto) override;
+    int fijarModoGrafico(int intento, const ModoPantalla& nuevo) override;
     int instalarTeclado() override;
     int instalarTemporizador() override;
     int fijarModoConmutacion(int modo) override;
@@ -41,6 +43,12 @@ private:
     bool enReposo = false;
     // Las palancas del mando, una por bit, que hacen de cruceta.
     int crucetas = 0;
+    ModoPantalla modo;
+    // Dónde va la esquina de la página ampliada: fuera de 0,0 solo en pantalla completa.
+    int origenX = 0, origenY = 0;
+    CAmpliador ampliador;
+    // Falso si la ventana no admite el volcado propio y amplía Allegro.
+    bool ampliadorListo = false;
 };
 
 // Índice de instrumentos para el sintetizador por software, junto a la música.

@@ -23,7 +23,8 @@ CSistema::CSistema()
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
-      relojParado(false), focoPerdido(false), callado(false)
+      relojParado(false), focoPerdido(false), callado(false), intentoGrafico(0),
+      anchoEscritorio(ANCHO_PAGINA), altoEscritorio(ALTO_PAGINA), factorEnVentana(1)
 {
     if (!instancia)
         instancia = this;
@@ -71,12 +72,35 @@ void CSistema::inicializar()
     teclas = entrada.teclas();
 }
 
+// La ventana se abre tan grande como quepa holgada en el escritorio.
 void CSistema::abrirModoGrafico()
 {
-    for (int intento = 0; intento < 3; ++intento)
-        if (dispositivos->fijarModoGrafico(intento) == 0)
+    dispositivos->tamanoEscritorio(anchoEscritorio, altoEscritorio);
+    modo = modoVentana(factorVentana(anchoEscritorio, altoEscritorio));
+    factorEnVentana = modo.factor;
+    for (intentoGrafico = 0; intentoGrafico < 3; ++intentoGrafico)
+        if (dispositivos->fijarModoGrafico(intentoGrafico, modo) == 0)
             return;
     throw CExcepcion(ERROR_GRAFICOS);
+}
+
+// Si el modo nuevo no se abre se vuelve al que había, y si tampoco, es un
+// fallo gráfico como al arrancar. set_gfx_mode devuelve la conmutación a la
+// de por defecto y con ella se pierden los avisos: se ponen otra vez.
+void CSistema::cambiarModo(const ModoPantalla& nuevo)
+{
+    if (dispositivos->fijarModoGrafico(intentoGrafico, nuevo) == 0)
+        modo = nuevo;
+    else if (dispositivos->fijarModoGrafico(intentoGrafico, modo) != 0)
+        throw CExcepcion(ERROR_GRAFICOS);
+    if (!modo.completa)
+        factorEnVentana = modo.factor;
+    // La ventana se esconde y vuelve con el cambio: ese foco perdido no pausa nada.
+    focoPerdido.store(false, std::memory_order_relaxed);
+    fijarConmutacion();
+    dispositivos->instalarAvisoCierre(avisarCierre);
+    dispositivos->instalarAvisoFoco(avisarFocoPerdido);
+    dispositivos->presentar(paginaVisible);
 }
 
 // X11 solo acepta seguir en segundo plano; se prueba primero el modo
@@ -289,6 +313,14 @@ void CSistema::atenderEntrada()
     }
     if (entrada.pulsacion(KEY_M))
         alternarSilencio();
+    // F10 cambia el tamaño de la ventana; en pantalla completa no hay ventana que cambiar.
+    if (entrada.pulsacion(KEY_F10) && !modo.completa) {
+        const int siguiente = siguienteFactor(modo.factor, anchoEscritorio, altoEscritorio);
+        if (siguiente != modo.factor)
+            cambiarModo(modoVentana(siguiente));
+    }
+    if (entrada.pulsacion(KEY_F11))
+        cambiarModo(modo.completa ? modoVentana(factorEnVentana) : modoPantallaCompleta(anchoEscritorio, altoEscritorio));
 }
 
 void CSistema::alternarSilencio()

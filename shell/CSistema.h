@@ -121,6 +121,8 @@ public:
 
 private:
     void abrirModoGrafico();
+    // F10 y F11: otro modo con la pantalla ya abierta, y la página visible otra vez.
+    void cambiarModo(const ModoPantalla& nuevo);
     void fijarConmutacion();
     void instalarSonido();
     void crearPaginas();
@@ -133,6 +135,12 @@ private:
     std::atomic<bool> relojParado;
     std::atomic<bool> focoPerdido;
     bool callado;
+    // El driver que abrió la pantalla al arrancar: los cambios de modo usan el mismo.
+    int intentoGrafico;
+    int anchoEscritorio, altoEscritorio;
+    ModoPantalla modo;
+    // El de la ventana, al que se vuelve desde la pantalla completa.
+    int factorEnVentana;
 };
 
 extern CSistema sistema;

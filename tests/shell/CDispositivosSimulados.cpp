@@ -6,7 +6,8 @@
 
 CDispositivosSimulados::CDispositivosSimulados()
     : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
-      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), callado(false)
+      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), callado(false),
+      anchoEscritorio(1024), altoEscritorio(768), presentada(nullptr)
 {
 }
 
@@ -38,9 +39,23 @@ int CDispositivosSimulados::colorDeImagen(const std::string& nombre)
 int CDispositivosSimulados::iniciarAllegro() { return anotar("iniciarAllegro"); }
 void CDispositivosSimulados::fijarProfundidadColor() { anotar("profundidad"); }
 
-int CDispositivosSimulados::fijarModoGrafico(int intento)
+void CDispositivosSimulados::tamanoEscritorio(int& ancho, int& alto)
 {
-    return anotar("modoGrafico " + std::to_string(intento));
+    anotar("escritorio");
+    ancho = anchoEscritorio;
+    alto = altoEscritorio;
+}
+
+// Se anota como "modoGrafico 0 ventana 2x" o "modoGrafico 0 completa 2x";
+// si falla, como Allegro, no queda ningún modo abierto.
+int CDispositivosSimulados::fijarModoGrafico(int intento, const ModoPantalla& nuevo)
+{
+    const int resultado = anotar("modoGrafico " + std::to_string(intento) + (nuevo.completa ? " completa " : " ventana ") +
+                                 std::to_string(nuevo.factor) + "x");
+    modo = resultado == 0 ? nuevo : ModoPantalla{ 0, 0, 0, false };
+    if (alFijarModo)
+        alFijarModo();
+    return resultado;
 }
 
 int CDispositivosSimulados::instalarTeclado() { return anotar("teclado"); }
@@ -93,8 +108,9 @@ BITMAP* CDispositivosSimulados::cargarImagen(const char* nombre)
 }
 
 // Sin anotar: una partida presenta miles de cuadros.
-void CDispositivosSimulados::presentar(BITMAP*)
+void CDispositivosSimulados::presentar(BITMAP* pagina)
 {
+    presentada = pagina;
     ++presentadas;
     if (alPresentar)
         alPresentar(presentadas);

@@ -41,6 +41,13 @@ public:
     std::function<void(int)> alLeerMando;
     int lecturasMando;
     bool callado;
+    // El escritorio que ve el arranque y el modo que quedó abierto.
+    int anchoEscritorio, altoEscritorio;
+    ModoPantalla modo;
+    // Se llama en cada fijarModoGrafico, tras anotarlo.
+    std::function<void()> alFijarModo;
+    // La última página presentada.
+    BITMAP* presentada;
     // Dibujos que cargarImagen entrega (una copia) en vez del color liso.
     std::map<std::string, BITMAP*> imagenes;
 
@@ -50,7 +57,8 @@ public:
 
     int iniciarAllegro() override;
     void fijarProfundidadColor() override;
-    int fijarModoGrafico(int intento) override;
+    void tamanoEscritorio(int& ancho, int& alto) override;
+    int fijarModoGrafico(int intento, const ModoPantalla& nuevo) override;
     int instalarTeclado() override;
     int instalarTemporizador() override;
     int fijarModoConmutacion(int modo) override;

@@ -35,7 +35,7 @@ protected:
 };
 
 const Llamadas ARRANQUE_COMPLETO = {
-    "iniciarAllegro", "profundidad", "modoGrafico 0", "aviso de cierre", "teclado", "temporizador",
+    "iniciarAllegro", "profundidad", "escritorio", "modoGrafico 0 ventana 1x", "aviso de cierre", "teclado", "temporizador",
     "conmutacion amnesia", "aviso de foco", "sonido con midi", "midi musics/fase1.mid", "midi musics/tokecillo.mid",
     "pagina", "pagina", "imagen graphics/enemigos.bmp", "imagen graphics/comunes.bmp", "contador",
     "mando",
@@ -97,22 +97,22 @@ INSTANTIATE_TEST_SUITE_P(Pasos, PruebaFalloArranque, ::testing::Values(
 
 TEST_F(PruebaArranque, ProbaLosTresDriversAntesDeRendirse)
 {
-    simulados.fallos = { "modoGrafico 0", "modoGrafico 1" };
+    simulados.fallos = { "modoGrafico 0 ventana 1x", "modoGrafico 1 ventana 1x" };
     EXPECT_EQ(arrancar(), -1);
-    EXPECT_TRUE(simulados.llamo("modoGrafico 2"));
+    EXPECT_TRUE(simulados.llamo("modoGrafico 2 ventana 1x"));
 
     simulados.llamadas.clear();
-    simulados.fallos = { "modoGrafico 0" };
+    simulados.fallos = { "modoGrafico 0 ventana 1x" };
     sistema.finalizar();
     EXPECT_EQ(arrancar(), -1);
-    EXPECT_TRUE(simulados.llamo("modoGrafico 1"));
-    EXPECT_FALSE(simulados.llamo("modoGrafico 2"));
+    EXPECT_TRUE(simulados.llamo("modoGrafico 1 ventana 1x"));
+    EXPECT_FALSE(simulados.llamo("modoGrafico 2 ventana 1x"));
 
     simulados.llamadas.clear();
-    simulados.fallos = { "modoGrafico 0", "modoGrafico 1", "modoGrafico 2" };
+    simulados.fallos = { "modoGrafico 0 ventana 1x", "modoGrafico 1 ventana 1x", "modoGrafico 2 ventana 1x" };
     sistema.finalizar();
     EXPECT_EQ(arrancar(), ERROR_GRAFICOS);
-    EXPECT_EQ(simulados.llamadas.back(), "modoGrafico 2");
+    EXPECT_EQ(simulados.llamadas.back(), "modoGrafico 2 ventana 1x");
     EXPECT_FALSE(simulados.llamo("teclado"));
 }
 
@@ -136,6 +136,125 @@ TEST_F(PruebaArranque, SinSintetizadorSigueMudoYCargaLaMusica)
     EXPECT_TRUE(simulados.llamo("sonido sin midi"));
     EXPECT_NE(sistema.musicaFase, nullptr);
     EXPECT_NE(sistema.musicaMenu, nullptr);
+}
+
+// F10 y F11 se atienden una vez por pulsación, como los ve cada bucle del juego.
+class PruebaModos : public PruebaArranque {
+protected:
+    void pulsar(int tecla)
+    {
+        simulados.teclas[tecla] = 1;
+        for (int vuelta = 0; vuelta < 3; ++vuelta)
+            sistema.atenderEntrada();
+        simulados.teclas[tecla] = 0;
+        sistema.atenderEntrada();
+    }
+
+    // Lo anotado desde la última vez que se miró.
+    Llamadas nuevas()
+    {
+        Llamadas hechas(simulados.llamadas.begin() + static_cast<long>(vistas), simulados.llamadas.end());
+        vistas = simulados.llamadas.size();
+        return hechas;
+    }
+
+    // Tras cada cambio, lo que set_gfx_mode pudo quitar vuelve a ponerse.
+    Llamadas cambio(const std::string& modo)
+    {
+        return { modo, "conmutacion amnesia", "aviso de cierre", "aviso de foco" };
+    }
+
+    size_t vistas = 0;
+};
+
+TEST_F(PruebaModos, F10CambiaElTamanoYF11PasaAPantallaCompletaYVuelveAlQueHabia)
+{
+    simulados.anchoEscritorio = 1920;
+    simulados.altoEscritorio = 1080;
+    ASSERT_EQ(arrancar(), -1);
+    EXPECT_TRUE(simulados.llamo("modoGrafico 0 ventana 2x"));
+    EXPECT_EQ(simulados.modo.ancho, 1280);
+    EXPECT_EQ(simulados.modo.alto, 960);
+    nuevas();
+    sistema.voltearPaginas();
+    const int antes = simulados.presentadas;
+
+    pulsar(KEY_F10);
+    EXPECT_EQ(nuevas(), cambio("modoGrafico 0 ventana 1x"));
+    EXPECT_EQ(simulados.modo.ancho, 640);
+    // La página visible, otra vez y al tamaño nuevo.
+    EXPECT_EQ(simulados.presentadas, antes + 1);
+    EXPECT_EQ(simulados.presentada, sistema.paginaVisible);
+
+    pulsar(KEY_F11);
+    EXPECT_EQ(nuevas(), cambio("modoGrafico 0 completa 2x"));
+    EXPECT_EQ(simulados.modo.ancho, 1920);
+    EXPECT_EQ(simulados.modo.alto, 1080);
+    EXPECT_EQ(simulados.presentadas, antes + 2);
+    // En pantalla completa no hay ventana que cambiar de tamaño.
+    pulsar(KEY_F10);
+    EXPECT_EQ(nuevas(), Llamadas{});
+    // Vuelve la ventana de 1x que había, no la del factor de la pantalla completa.
+    pulsar(KEY_F11);
+    EXPECT_EQ(nuevas(), cambio("modoGrafico 0 ventana 1x"));
+    pulsar(KEY_F10);
+    EXPECT_EQ(nuevas(), cambio("modoGrafico 0 ventana 2x"));
+    EXPECT_EQ(simulados.modo.ancho, 1280);
+
+    // En un escritorio donde solo cabe 1x, F10 no hace nada.
+    sistema.finalizar();
+    simulados.anchoEscritorio = 1024;
+    simulados.altoEscritorio = 768;
+    ASSERT_EQ(arrancar(), -1);
+    nuevas();
+    pulsar(KEY_F10);
+    EXPECT_EQ(nuevas(), Llamadas{});
+}
+
+// El foco que la ventana pierde al esconderse en el cambio no pausa la partida.
+TEST_F(PruebaModos, ElFocoPerdidoEnElCambioNoCuenta)
+{
+    ASSERT_EQ(arrancar(), -1);
+    simulados.alFijarModo = [&] { simulados.avisoFoco(); };
+    pulsar(KEY_F11);
+    EXPECT_TRUE(simulados.modo.completa);
+    EXPECT_FALSE(sistema.tomarFocoPerdido());
+    simulados.alFijarModo = nullptr;
+    simulados.avisoFoco();
+    EXPECT_TRUE(sistema.tomarFocoPerdido());
+}
+
+// Un modo que no abre devuelve el anterior con el mismo driver del arranque;
+// si tampoco ese abre, es el fallo gráfico del arranque.
+TEST_F(PruebaModos, SiElModoNuevoNoAbreVuelveAlAnteriorYSiNoHayNingunoEsErrorGrafico)
+{
+    simulados.anchoEscritorio = 1920;
+    simulados.altoEscritorio = 1080;
+    simulados.fallos = { "modoGrafico 0 ventana 2x" };
+    ASSERT_EQ(arrancar(), -1);
+    nuevas();
+    simulados.fallos = { "modoGrafico 1 completa 2x" };
+    pulsar(KEY_F11);
+    Llamadas esperadas = { "modoGrafico 1 completa 2x" };
+    for (const std::string& llamada : cambio("modoGrafico 1 ventana 2x"))
+        esperadas.push_back(llamada);
+    EXPECT_EQ(nuevas(), esperadas);
+    EXPECT_FALSE(simulados.modo.completa);
+    EXPECT_EQ(simulados.modo.ancho, 1280);
+    // El que falló no cuenta como el de la ventana: F11 vuelve a intentarlo.
+    simulados.fallos.clear();
+    pulsar(KEY_F11);
+    EXPECT_EQ(nuevas(), cambio("modoGrafico 1 completa 2x"));
+
+    simulados.fallos = { "modoGrafico 1 ventana 2x", "modoGrafico 1 completa 2x" };
+    simulados.teclas[KEY_F11] = 1;
+    try {
+        sistema.atenderEntrada();
+        ADD_FAILURE() << "sin ningún modo abierto el juego siguió";
+    } catch (CExcepcion error) {
+        EXPECT_EQ(error.codigo, ERROR_GRAFICOS);
+    }
+    simulados.teclas[KEY_F11] = 0;
 }
 
 TEST_F(PruebaArranque, VoltearMuestraLaPaginaDibujadaYLasIntercambia)

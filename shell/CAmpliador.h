@@ -1,0 +1,29 @@
+#ifndef CAMPLIADOR_H
+#define CAMPLIADOR_H
+
+#include <allegro.h>
+
+#include <cstdint>
+#include <vector>
+
+// Pasa la página de 16 bits a píxeles de 32 bits de la pantalla, ampliada
+// por un factor entero. El blit de Allegro a una ventana X convierte cada
+// píxel componente a componente y a 2x se lleva alrededor de un milisegundo
+// por cuadro; con una tabla de los 65536 colores es una lectura por píxel
+// de la página.
+class CAmpliador {
+public:
+    // Las máscaras de rojo, verde y azul del píxel de 32 bits de destino. Se
+    // prepara tras cada cambio de modo: con él puede cambiar también cómo
+    // guarda Allegro los 16 bits.
+    void preparar(uint32_t rojo, uint32_t verde, uint32_t azul);
+
+    // Cada píxel de la página (de 16 bits) en un cuadrado de factor x factor.
+    // destino es la esquina de arriba a la izquierda; pasoFila, en bytes.
+    void ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const;
+
+private:
+    std::vector<uint32_t> colores;
+};
+
+#endif

@@ -1,0 +1,141 @@
+#include "shell/VentanaX11.h"
+
+#ifdef ALLEGRO_WITH_XWINDOWS
+
+#include <xalleg.h>
+
+#include <cstdint>
+
+namespace {
+
+// _NET_WM_STATE_REMOVE y _NET_WM_STATE_ADD; la petición viene de una aplicación normal.
+const long QUITAR = 0, PONER = 1, FUENTE_APLICACION = 1;
+
+// Solo la ventana de X de Allegro, con su imagen de 32 bits en el orden de la máquina.
+bool imagenUtil()
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || _xwin.in_dga_mode || !_xwin.ximage)
+        return false;
+    const uint16_t prueba = 1;
+    const int ordenMaquina = *reinterpret_cast<const uint8_t*>(&prueba) ? LSBFirst : MSBFirst;
+    return _xwin.ximage->bits_per_pixel == 32 && _xwin.ximage->byte_order == ordenMaquina;
+}
+
+Window ventanaExterior()
+{
+    return _xwin.wm_window ? _xwin.wm_window : _xwin.window;
+}
+
+}
+
+void pedirPantallaCompletaX11(bool completa)
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return;
+    XLOCK();
+    Display* pantalla = _xwin.display;
+    // El gestor de ventanas solo conoce la de fuera; la de Allegro va dentro.
+    Window ventana = ventanaExterior();
+    if (completa)
+        XMoveWindow(pantalla, ventana, 0, 0);
+    XEvent aviso = {};
+    aviso.xclient.type = ClientMessage;
+    aviso.xclient.window = ventana;
+    aviso.xclient.message_type = XInternAtom(pantalla, "_NET_WM_STATE", False);
+    aviso.xclient.format = 32;
+    aviso.xclient.data.l[0] = completa ? PONER : QUITAR;
+    aviso.xclient.data.l[1] = static_cast<long>(XInternAtom(pantalla, "_NET_WM_STATE_FULLSCREEN", False));
+    aviso.xclient.data.l[3] = FUENTE_APLICACION;
+    XSendEvent(pantalla, DefaultRootWindow(pantalla), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &aviso);
+    XSync(pantalla, False);
+    XUNLOCK();
+}
+
+bool tieneFocoX11()
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return false;
+    XLOCK();
+    Window foco;
+    int vuelta;
+    XGetInputFocus(_xwin.display, &foco, &vuelta);
+    XUNLOCK();
+    return foco != None && (foco == _xwin.window || foco == ventanaExterior());
+}
+
+void asentarVentanaX11(bool conFoco)
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return;
+    XLOCK();
+    XWindowAttributes atributos;
+    // Solo se puede dar el foco a una ventana a la vista.
+    if (conFoco && XGetWindowAttributes(_xwin.display, ventanaExterior(), &atributos) &&
+        atributos.map_state == IsViewable)
+        XSetInputFocus(_xwin.display, ventanaExterior(), RevertToParent, CurrentTime);
+    XSync(_xwin.display, False);
+    XUNLOCK();
+    _xwin_handle_input();
+}
+
+bool prepararAmpliadorX11(CAmpliador& ampliador)
+{
+    if (!imagenUtil())
+        return false;
+    XImage* imagen = _xwin.ximage;
+    ampliador.preparar(static_cast<uint32_t>(imagen->red_mask), static_cast<uint32_t>(imagen->green_mask),
+                       static_cast<uint32_t>(imagen->blue_mask));
+    return true;
+}
+
+// Con memoria compartida el servidor lee la imagen sin copia; no se espera
+// a que acabe: a lo sumo, un cuadro mezclado con el siguiente.
+bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, int factor, int x, int y)
+{
+    if (!imagenUtil())
+        return false;
+    XImage* imagen = _xwin.ximage;
+    const int ancho = pagina->w * factor, alto = pagina->h * factor;
+    if (x < 0 || y < 0 || x + ancho > imagen->width || y + alto > imagen->height)
+        return false;
+    XLOCK();
+    uint8_t* esquina = reinterpret_cast<uint8_t*>(imagen->data) + y * imagen->bytes_per_line + x * 4;
+    ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, factor);
+#ifdef ALLEGRO_XWINDOWS_WITH_SHM
+    if (_xwin.use_shm)
+        XShmPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto, False);
+    else
+#endif
+        XPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto);
+    XFlush(_xwin.display);
+    XUNLOCK();
+    return true;
+}
+
+#else
+
+void pedirPantallaCompletaX11(bool)
+{
+}
+
+bool tieneFocoX11()
+{
+    return false;
+}
+
+void asentarVentanaX11(bool)
+{
+}
+
+bool prepararAmpliadorX11(CAmpliador&)
+{
+    return false;
+}
+
+bool volcarAmpliadaX11(BITMAP*, const CAmpliador&, int, int, int)
+{
+    return false;
+}
+
+#endif
