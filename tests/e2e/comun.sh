@@ -10,6 +10,9 @@ TRABAJO=$(mktemp -d /tmp/rana-e2e.XXXXXX)
 JUEGO="$TRABAJO/juego"
 XPID=""
 WID=""
+# El tamaño y la profundidad de la pantalla del Xvfb; las pruebas de la
+# ventana ampliada lo cambian.
+PANTALLA_XVFB=${PANTALLA_XVFB:-1024x768x24}
 
 # Solo se matan los procesos propios, por su número: el juego, lo que él
 # lanzó (el aviso de xmessage) y el Xvfb.
@@ -49,7 +52,7 @@ iniciarX() {
     local n=90
     for _ in $(seq 20); do
         while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$TRABAJO/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "$PANTALLA_XVFB" -nolisten tcp >"$TRABAJO/xvfb.log" 2>&1 &
         XPID=$!
         export DISPLAY=":$n"
         for _ in $(seq 50); do
@@ -100,8 +103,44 @@ pulsar() {
     xdotool keyup "$1"
 }
 
-capturar() {
+# Tamaño y sitio de la ventana del juego en la pantalla: ANCHOxALTO+X+Y.
+geometriaVentana() {
+    xwininfo -id "$WID" 2>/dev/null | awk '
+        /Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+        /Width:/ { an = $NF } /Height:/ { al = $NF }
+        END { print an "x" al "+" x "+" y }'
+}
+
+# Espera a que la ventana tenga la geometría dada (ANCHOxALTO+X+Y).
+esperarGeometria() {
+    local esperada=$1 segundos=${2:-5} vista=""
+    for _ in $(seq $((segundos * 10))); do
+        vista=$(geometriaVentana)
+        [ "$vista" = "$esperada" ] && return 0
+        sleep 0.1
+    done
+    fallar "la ventana mide $vista, no $esperada"
+}
+
+# La ventana tal cual, al tamaño que tenga.
+capturarVentana() {
     import -window "$WID" "png:$1" 2>/dev/null
+}
+
+# La página de 640x480 que muestra la ventana: si está ampliada (por un
+# factor entero, centrada en pantalla completa), se recorta y se reduce
+# tomando un píxel de cada cuadrado, que devuelve la página tal cual.
+capturar() {
+    capturarVentana "$1" || return 1
+    local medida ancho alto factor
+    medida=$(identify -format '%wx%h' "$1" 2>/dev/null) || return 1
+    ancho=${medida%x*}
+    alto=${medida#*x}
+    [ "$medida" = "640x480" ] && return 0
+    factor=$(( ancho / 640 < alto / 480 ? ancho / 640 : alto / 480 ))
+    [ "$factor" -ge 1 ] || return 1
+    convert "$1" -gravity center -crop "$((640 * factor))x$((480 * factor))+0+0" +repage \
+        -sample 640x480 "png:$1" 2>/dev/null
 }
 
 # Cuántos píxeles difieren (más de un 6 %) entre la captura y un dibujo.

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # El bucle de la partida va a un cuadro por tick de 10 ms: el medidor del
 # marcador lee 99-101 cuadros por segundo (en capturas a los ~3, 6 y 10 s),
-# y el juego no gasta más del 15 % de un núcleo mientras juega.
+# y el juego no gasta más del 15 % de un núcleo mientras juega. Con
+# PANTALLA_XVFB y VENTANA_ESPERADA, lo mismo con la ventana ampliada.
 source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
 copiarJuego
 llegarAlMenu
+[ -z "${VENTANA_ESPERADA:-}" ] || esperarGeometria "$VENTANA_ESPERADA"
+paso "pantalla $PANTALLA_XVFB, ventana $(geometriaVentana)"
 empezarPartida
 
 HZ=$(getconf CLK_TCK)
