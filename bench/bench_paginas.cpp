@@ -1,10 +1,21 @@
 // Compara dos maneras de componer y mostrar un cuadro típico de la fase en
 // X11: páginas y hojas de vídeo con show_video_bitmap, o páginas y hojas en
-// memoria con un único blit a screen. Necesita una pantalla X (sirve Xvfb).
+// memoria con un único blit a screen. Después mide lo que cuesta presentar
+// la página del juego a 1x y a 2x, con la plataforma de verdad y con otras
+// maneras de ampliar. Necesita una pantalla X (sirve Xvfb) en la que quepa
+// una ventana de 1280x960.
 #include <allegro.h>
 
+#include <time.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "shell/CDispositivosAllegro.h"
 
 namespace {
 
@@ -79,6 +90,74 @@ double medirSoloVolcado()
     return std::chrono::duration<double, std::milli>(fin - inicio).count() / CUADROS;
 }
 
+// Tiempo de procesador del hilo: lo que el juego paga por presentar, aunque
+// otros procesos le quiten la CPU a ratos o el servidor X vaya a su ritmo.
+double microsegundosDeHilo()
+{
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+}
+
+const int RONDAS_PRESENTAR = 7;
+const int CUADROS_PRESENTAR = 200;
+
+double mediana(std::vector<double> valores)
+{
+    std::sort(valores.begin(), valores.end());
+    return valores[valores.size() / 2];
+}
+
+// Un cuadro presentado de cada manera, turnándose ronda a ronda; de cada
+// ronda, la media por cuadro en reloj y en procesador, y de las rondas la mediana.
+struct Presentacion {
+    const char* nombre;
+    int factor;
+    std::function<void(BITMAP*)> presentar;
+    std::vector<double> reloj, procesador;
+};
+
+void medirPresentaciones(CDispositivosAllegro& dispositivos, std::vector<Presentacion>& maneras, BITMAP* hoja)
+{
+    BITMAP* pagina = create_bitmap(640, 480);
+    for (int r = 0; r < RONDAS_PRESENTAR; ++r)
+        for (Presentacion& manera : maneras) {
+            if (dispositivos.fijarModoGrafico(1, modoVentana(manera.factor)) != 0) {
+                std::printf("no se abrió la ventana a %dx: %s\n", manera.factor, allegro_error);
+                return;
+            }
+            double reloj = 0, procesador = 0;
+            for (int i = 0; i < CUADROS_PRESENTAR; ++i) {
+                componerCuadro(pagina, hoja, i * 3);
+                const auto inicio = std::chrono::steady_clock::now();
+                const double inicioHilo = microsegundosDeHilo();
+                manera.presentar(pagina);
+                procesador += microsegundosDeHilo() - inicioHilo;
+                reloj += std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - inicio).count();
+            }
+            manera.reloj.push_back(reloj / CUADROS_PRESENTAR);
+            manera.procesador.push_back(procesador / CUADROS_PRESENTAR);
+        }
+    destroy_bitmap(pagina);
+    std::printf("presentar la página (%d rondas de %d cuadros, mediana de las medias por ronda):\n", RONDAS_PRESENTAR,
+                CUADROS_PRESENTAR);
+    for (const Presentacion& manera : maneras)
+        std::printf("  %-52s %7.1f µs de procesador, %7.1f µs de reloj por cuadro\n", manera.nombre,
+                    mediana(manera.procesador), mediana(manera.reloj));
+}
+
+// Doble ancho y doble alto en un bitmap de 16 bits, para el blit de Allegro.
+void doblar(BITMAP* pagina, BITMAP* doble)
+{
+    for (int y = 0; y < pagina->h; ++y) {
+        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]);
+        uint16_t* fila = reinterpret_cast<uint16_t*>(doble->line[2 * y]);
+        for (int x = 0; x < pagina->w; ++x)
+            fila[2 * x] = fila[2 * x + 1] = origen[x];
+        std::memcpy(doble->line[2 * y + 1], fila, doble->w * 2);
+    }
+}
+
 }
 
 int main()
@@ -97,6 +176,24 @@ int main()
     std::printf("páginas de vídeo + show_video_bitmap: %.3f ms por cuadro\n", medir(true));
     std::printf("páginas de memoria + blit a screen:   %.3f ms por cuadro\n", medir(false));
     std::printf("solo el blit de 640x480 a screen:     %.3f ms por cuadro\n", medirSoloVolcado());
+
+    // Las mismas hojas de memoria; la ventana la abre la plataforma del juego.
+    BITMAP* hoja = crearHoja(false);
+    BITMAP* doble = create_bitmap(1280, 960);
+    CDispositivosAllegro dispositivos;
+    std::vector<Presentacion> maneras = {
+        { "el juego a 1x (blit a screen)", 1, [&](BITMAP* p) { dispositivos.presentar(p); }, {}, {} },
+        { "el juego a 2x (tabla de colores a la imagen X)", 2, [&](BITMAP* p) { dispositivos.presentar(p); }, {}, {} },
+        { "2x con stretch_blit a screen", 2, [](BITMAP* p) { stretch_blit(p, screen, 0, 0, 640, 480, 0, 0, 1280, 960); },
+          {}, {} },
+        { "2x doblando a 16 bits y un blit a screen", 2, [&](BITMAP* p) {
+              doblar(p, doble);
+              blit(doble, screen, 0, 0, 0, 0, 1280, 960);
+          }, {}, {} },
+    };
+    medirPresentaciones(dispositivos, maneras, hoja);
+    destroy_bitmap(doble);
+    destroy_bitmap(hoja);
     return 0;
 }
 END_OF_MAIN()
