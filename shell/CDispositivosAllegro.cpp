@@ -13,7 +13,6 @@
 #ifndef _WIN32
 #include <allegro/internal/aintern.h>
 #include <allegro/platform/aintunix.h>
-#include <xalleg.h>
 #endif
 
 const char* const RUTA_PARCHES = "musics/parches.cfg";
@@ -240,19 +239,9 @@ bool centrada(const JOYSTICK_STICK_INFO& palanca)
 // hacen de cruceta las palancas que al arrancar están en el centro.
 // Quien fija el foco a mano (sin gestor de ventanas, desde el modo de foco
 // que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
-// Allegro dibuja en una ventana hija de la que ve el gestor de ventanas.
 bool CDispositivosAllegro::focoEnOtraVentana()
 {
-#ifndef _WIN32
-    Window foco;
-    int alVolver;
-    XLOCK();
-    XGetInputFocus(_xwin.display, &foco, &alVolver);
-    XUNLOCK();
-    return foco != _xwin.wm_window && foco != _xwin.window && foco != PointerRoot;
-#else
-    return true;
-#endif
+    return !tieneFocoX11();
 }
 
 bool CDispositivosAllegro::instalarMando()
