@@ -387,6 +387,26 @@ escribirMapaSinEnemigos() {
     } > "$1"
 }
 
+# La copia del juego pasa a jugar su fase sin enemigos: herida, la rana
+# parpadea y en las capturas faltaría su verde, y una bala a destiempo
+# cambiaría la energía.
+quitarEnemigos() {
+    leerValoresMapa "$JUEGO/maps/fase1.map"
+    escribirMapaSinEnemigos "$JUEGO/maps/fase1.map"
+}
+
+# Espera el aviso de error de archivos: una ventana xmessage hija del juego
+# con ese texto, y el mismo texto en stderr.
+esperarAvisoDeArchivos() {
+    local caso=$1 aviso texto
+    esperarVentana "^xmessage$"
+    aviso=$(pgrep -P "$PID_JUEGO" -x xmessage | head -n 1)
+    [ -n "$aviso" ] || fallar "$caso: la ventana xmessage no es del juego"
+    texto=$(tr '\0' '\n' < "/proc/$aviso/cmdline" | tail -n 1)
+    [ "$texto" = "Error en el sistema de archivos" ] || fallar "$caso: el aviso dice '$texto'"
+    grep -q "Error en el sistema de archivos" "$JUEGO/errores" || fallar "$caso: stderr no trae el aviso"
+}
+
 # Milisegundos desde la marca dada (de date +%s%N).
 msDesde() {
     echo $(( ($(date +%s%N) - $1) / 1000000 ))

@@ -24,13 +24,7 @@ recortarMapa() {
 esperarAviso() {
     local caso=$1
     pulsar 1
-    esperarVentana "^xmessage$"
-    local aviso texto
-    aviso=$(pgrep -P "$PID_JUEGO" -x xmessage | head -n 1)
-    [ -n "$aviso" ] || fallar "$caso: la ventana xmessage no es del juego"
-    texto=$(tr '\0' '\n' < "/proc/$aviso/cmdline" | tail -n 1)
-    [ "$texto" = "Error en el sistema de archivos" ] || fallar "$caso: el aviso dice '$texto'"
-    grep -q "Error en el sistema de archivos" "$JUEGO/errores" || fallar "$caso: stderr no trae el aviso"
+    esperarAvisoDeArchivos "$caso"
     sleep 0.5
     aceptarAvisoYSalirConUno "$caso"
 }

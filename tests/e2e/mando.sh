@@ -84,9 +84,7 @@ capturaConA() {
 
 iniciarX
 copiarJuego
-# Sin enemigos: herida, la rana parpadea y en las capturas faltaría su verde.
-leerValoresMapa "$JUEGO/maps/fase1.map"
-escribirMapaSinEnemigos "$JUEGO/maps/fase1.map"
+quitarEnemigos
 if [ "$CAMINO" = tuberia ]; then
     LD_PRELOAD="$AYUDANTE" lanzarJuego
 else

@@ -6,9 +6,7 @@ source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
 copiarJuego
-# Sin enemigos: herida, la rana parpadea y en las capturas faltaría su verde.
-leerValoresMapa "$JUEGO/maps/fase1.map"
-escribirMapaSinEnemigos "$JUEGO/maps/fase1.map"
+quitarEnemigos
 llegarAlMenu
 empezarPartida
 

@@ -6,8 +6,7 @@ source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
 copiarJuego
-leerValoresMapa "$JUEGO/maps/fase1.map"
-escribirMapaSinEnemigos "$JUEGO/maps/fase1.map"
+quitarEnemigos
 llegarAlMenu
 empezarPartida
 sleep 1
