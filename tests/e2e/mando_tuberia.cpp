@@ -45,6 +45,15 @@ int modo(int banderas, va_list& argumentos)
     return (banderas & (O_CREAT | O_TMPFILE)) ? va_arg(argumentos, int) : 0;
 }
 
+// La tubería en vez del dispositivo; lo demás, a la función de verdad.
+int abrirComo(const char* simbolo, const char* ruta, int banderas, int permisos)
+{
+    if (std::strcmp(ruta, DISPOSITIVO) == 0)
+        return abrirTuberia(banderas);
+    auto siguiente = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, simbolo));
+    return siguiente(ruta, banderas, permisos);
+}
+
 }
 
 extern "C" {
@@ -55,10 +64,7 @@ int open(const char* ruta, int banderas, ...)
     va_start(argumentos, banderas);
     int permisos = modo(banderas, argumentos);
     va_end(argumentos);
-    if (std::strcmp(ruta, DISPOSITIVO) == 0)
-        return abrirTuberia(banderas);
-    auto siguiente = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open"));
-    return siguiente(ruta, banderas, permisos);
+    return abrirComo("open", ruta, banderas, permisos);
 }
 
 int open64(const char* ruta, int banderas, ...)
@@ -67,10 +73,7 @@ int open64(const char* ruta, int banderas, ...)
     va_start(argumentos, banderas);
     int permisos = modo(banderas, argumentos);
     va_end(argumentos);
-    if (std::strcmp(ruta, DISPOSITIVO) == 0)
-        return abrirTuberia(banderas);
-    auto siguiente = reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open64"));
-    return siguiente(ruta, banderas, permisos);
+    return abrirComo("open64", ruta, banderas, permisos);
 }
 
 int ioctl(int fd, unsigned long peticion, ...)
