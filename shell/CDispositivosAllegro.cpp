@@ -20,8 +20,9 @@ const char* const RUTA_PARCHES = "musics/parches.cfg";
 namespace {
 
 // Orden de intentos: acelerado, por software, seguro. En X11 nada está
-// acelerado (gfx_capabilities vale 0): se prefiere una ventana, que no
-// cambia la resolución del escritorio, y se acaba en el modo seguro.
+// acelerado (gfx_capabilities solo trae GFX_CAN_SCROLL): se prefiere una
+// ventana, que no cambia la resolución del escritorio, y se acaba en el
+// modo seguro.
 #ifdef _WIN32
 const int DRIVERS[3] = { GFX_DIRECTX_ACCEL, GFX_DIRECTX_SOFT, GFX_DIRECTX_SAFE };
 #else
@@ -215,6 +216,13 @@ void CDispositivosAllegro::instalarAvisoFoco(void (*perdido)())
     set_display_switch_callback(SWITCH_OUT, perdido);
 }
 
+// Quien fija el foco a mano (sin gestor de ventanas, desde el modo de foco
+// que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
+bool CDispositivosAllegro::focoEnOtraVentana()
+{
+    return !tieneFocoX11();
+}
+
 namespace {
 
 // Start es el octavo botón en los mandos de tipo Xbox; en los de menos
@@ -237,13 +245,6 @@ bool centrada(const JOYSTICK_STICK_INFO& palanca)
 // gatillos y la derecha revueltos, y la cruceta al final, de todo o nada.
 // Un gatillo suelto ya marca un extremo (el de Xbox reposa en -32767): solo
 // hacen de cruceta las palancas que al arrancar están en el centro.
-// Quien fija el foco a mano (sin gestor de ventanas, desde el modo de foco
-// que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
-bool CDispositivosAllegro::focoEnOtraVentana()
-{
-    return !tieneFocoX11();
-}
-
 bool CDispositivosAllegro::instalarMando()
 {
     crucetas = 0;
