@@ -11,19 +11,19 @@ n=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$n" --target recursos bench-fotograma bench-paginas
 
-# Una pantalla libre desde :80; solo se mata el Xvfb propio, por su número.
+# Un Xvfb propio de 1920x1080, con la pantalla que él mismo elige.
+source scripts/xvfb.sh
 medirPaginas() {
-    local d=80 xvfb
-    while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-    Xvfb ":$d" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-        DISPLAY=":$d" xdpyinfo >/dev/null 2>&1 && break
-        sleep 0.1
-    done
-    DISPLAY=":$d" build/bench/bench-paginas || echo "bench-paginas no pudo medir"
-    kill "$xvfb" 2>/dev/null
-    wait "$xvfb" 2>/dev/null || true
+    local registro
+    registro=$(mktemp)
+    if arrancarXvfb 1920x1080x24 "$registro"; then
+        build/bench/bench-paginas || echo "bench-paginas no pudo medir"
+    else
+        echo "Xvfb no arrancó: no se mide la presentación"
+        diagnosticoXvfb "$registro"
+    fi
+    pararXvfb
+    rm -f "$registro"
 }
 medirPaginas
 

@@ -3,12 +3,12 @@
 # en una copia de su carpeta, teclas de verdad y capturas de su ventana.
 # Uso desde cada prueba: source comun.sh <carpeta-del-juego> [prueba-sonido] [cerrar-ventana]
 set -u
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
 CARPETA_JUEGO=$(cd "$1" && pwd)
 CERRAR_VENTANA=${3:-}
 TRABAJO=$(mktemp -d /tmp/rana-e2e.XXXXXX)
 JUEGO="$TRABAJO/juego"
-XPID=""
 WID=""
 # El tamaño y la profundidad de la pantalla del Xvfb; las pruebas de la
 # ventana ampliada lo cambian.
@@ -29,7 +29,7 @@ limpiar() {
         kill -KILL "$PID_JUEGO" 2>/dev/null
         wait "$PID_JUEGO" 2>/dev/null
     fi
-    [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
+    pararXvfb
     # Con CONSERVAR=1 la carpeta queda para mirar las capturas.
     [ -n "${CONSERVAR:-}" ] || rm -rf "$TRABAJO"
 }
@@ -45,31 +45,12 @@ paso() {
     echo "-- $*"
 }
 
-# Un Xvfb en la primera pantalla libre desde :90. Si otra prueba coge la
-# misma a la vez, el nuestro muere por el cerrojo y se prueba la siguiente:
-# nunca se usa el servidor de otro.
+# Un Xvfb propio, con la pantalla que él mismo elige.
 iniciarX() {
-    local n=90
-    for _ in $(seq 20); do
-        while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-        Xvfb ":$n" -screen 0 "$PANTALLA_XVFB" -nolisten tcp >"$TRABAJO/xvfb.log" 2>&1 &
-        XPID=$!
-        export DISPLAY=":$n"
-        for _ in $(seq 50); do
-            kill -0 "$XPID" 2>/dev/null || break
-            if xdpyinfo >/dev/null 2>&1; then
-                sleep 0.2
-                kill -0 "$XPID" 2>/dev/null && return 0
-                break
-            fi
-            sleep 0.1
-        done
-        kill "$XPID" 2>/dev/null
-        wait "$XPID" 2>/dev/null
-        XPID=""
-        n=$((n + 1))
-    done
-    fallar "Xvfb no arrancó"
+    arrancarXvfb "$PANTALLA_XVFB" "$TRABAJO/xvfb.log" || {
+        diagnosticoXvfb "$TRABAJO/xvfb.log" >&2
+        fallar "Xvfb no arrancó"
+    }
 }
 
 # Copia del ejecutable y sus recursos, para poder quitar alguno sin tocar el build.
@@ -89,9 +70,13 @@ esperarVentana() {
     for _ in $(seq $((segundos * 10))); do
         WID=$(xdotool search --onlyvisible --name "$titulo" 2>/dev/null | head -n 1)
         [ -n "$WID" ] && return 0
-        kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó antes de abrir la ventana '$titulo'"
+        if ! kill -0 "$PID_JUEGO" 2>/dev/null; then
+            diagnosticoXvfb "$TRABAJO/xvfb.log" >&2
+            fallar "el juego terminó antes de abrir la ventana '$titulo'"
+        fi
         sleep 0.1
     done
+    diagnosticoXvfb "$TRABAJO/xvfb.log" >&2
     fallar "no apareció la ventana '$titulo'"
 }
 
