@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Utilidades de las pruebas de punta a punta: un servidor X propio, el juego
 # en una copia de su carpeta, teclas de verdad y capturas de su ventana.
-# Uso desde cada prueba: source comun.sh <carpeta-del-juego> [prueba-sonido] [cerrar-ventana]
+# Uso desde cada prueba: source comun.sh <carpeta-del-juego> [cerrar-ventana]
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
 CARPETA_JUEGO=$(cd "$1" && pwd)
-CERRAR_VENTANA=${3:-}
+CERRAR_VENTANA=${2:-}
 TRABAJO=$(mktemp -d /tmp/rana-e2e.XXXXXX)
 JUEGO="$TRABAJO/juego"
 WID=""
@@ -128,9 +128,16 @@ capturar() {
         -sample 640x480 "png:$1" 2>/dev/null
 }
 
+# La cuenta de compare como entero. Desde el millón la da en notación
+# científica (1.2288e+06); si no pudo medir (tamaños distintos, un archivo
+# roto) queda "error", que ninguna comparación numérica da por buena.
+cuentaEntera() {
+    awk 'NR == 1 { if ($1 ~ /^[0-9.]+(e[+-]?[0-9]+)?$/) printf "%d\n", $1; else print "error" }'
+}
+
 # Cuántos píxeles difieren (más de un 6 %) entre la captura y un dibujo.
 diferencias() {
-    compare -metric AE -fuzz 6% "$1" "$2" null: 2>&1 | cut -d' ' -f1
+    compare -metric AE -fuzz 6% "$1" "$2" null: 2>&1 | cuentaEntera
 }
 
 # Espera hasta que la ventana muestre el dibujo dado (menos de un 1 % distinto).
@@ -140,7 +147,7 @@ esperarPantalla() {
         if capturar "$captura"; then
             local d
             d=$(diferencias "$captura" "$dibujo")
-            [ "${d%.*}" -lt 3072 ] 2>/dev/null && return 0
+            [ "$d" -lt 3072 ] 2>/dev/null && return 0
         fi
         sleep 0.2
     done
@@ -176,7 +183,7 @@ llegarAlMenu() {
 
 # Píxeles distintos (más de un 6 %) entre dos recortes WxH+X+Y de dos imágenes.
 diferenciasRecorte() {
-    compare -metric AE -fuzz 6% "$1[$2]" "$3[$4]" null: 2>&1 | cut -d' ' -f1
+    compare -metric AE -fuzz 6% "$1[$2]" "$3[$4]" null: 2>&1 | cuentaEntera
 }
 
 # Espera a que la ventana muestre la franja del marcador de una partida: la
@@ -187,7 +194,7 @@ esperarPartida() {
         kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó en vez de empezar la partida"
         if capturar "$captura"; then
             d=$(diferenciasRecorte "$captura" 640x32+0+448 "$JUEGO/graphics/comunes.bmp" 640x32+0+0)
-            [ "${d%.*}" -lt 2600 ] 2>/dev/null && return 0
+            [ "$d" -lt 2600 ] 2>/dev/null && return 0
         fi
         sleep 0.2
     done
@@ -233,8 +240,7 @@ leerCifra() {
     for d in 0 1 2 3 4 5 6 7 8 9; do
         local n
         n=$(diferenciasRecorte "$imagen" "16x16+$x+$y" "$JUEGO/graphics/comunes.bmp" "16x16+$((16 * d))+102")
-        n=${n%.*}
-        [ -n "$n" ] || fallar "compare no midió la celda ($x, $y) de $(basename "$imagen")"
+        [[ $n =~ ^[0-9]+$ ]] || fallar "compare no midió la celda ($x, $y) de $(basename "$imagen")"
         if [ "$n" -lt "$menor" ]; then
             segunda=$menor; menor=$n; mejor=$d
         elif [ "$n" -lt "$segunda" ]; then

@@ -4,15 +4,15 @@
 # gatillos sueltos (en reposo marcan un extremo) y la palanca un poco fuera del
 # centro, la rana no se mueve sola. Un mando de tipo Xbox: ocho ejes (palanca,
 # gatillo, palanca derecha, gatillo, cruceta) y Start en el octavo botón.
-# Argumentos 4 y 5, el camino y su ayudante:
+# Argumentos 3 y 4, el camino y su ayudante:
 #   uinput  mando-uinput crea un mando del núcleo; sin /dev/uinput la prueba
 #           queda omitida (código 77) y dice por qué.
 #   tuberia mando-tuberia, cargada con LD_PRELOAD, da al controlador de
 #           joystick de Allegro una tubería en vez de /dev/input/js0, y aquí se
 #           escriben los struct js_event que mandaría el núcleo.
 source "$(dirname "$0")/comun.sh" "$@"
-CAMINO=$4
-AYUDANTE=$5
+CAMINO=$3
+AYUDANTE=$4
 OMITIDA=77
 BOTON_A=0
 BOTON_START=7

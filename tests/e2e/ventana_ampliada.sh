@@ -36,7 +36,7 @@ capturar "$TRABAJO/completa1.png" || fallar "no se pudo capturar la pantalla com
 sleep 0.5
 capturar "$TRABAJO/completa2.png" || fallar "no se pudo capturar la pantalla completa"
 d=$(diferencias "$TRABAJO/completa1.png" "$TRABAJO/completa2.png")
-[ "${d%.*}" -gt 1000 ] 2>/dev/null || fallar "la partida no sigue en pantalla completa ($d píxeles cambian en medio segundo)"
+[ "$d" -gt 1000 ] 2>/dev/null || fallar "la partida no sigue en pantalla completa ($d píxeles cambian en medio segundo)"
 paso "F11: la ventana cubre la pantalla y la partida sigue ($d píxeles cambian en medio segundo)"
 
 # En pausa el cuadro se queda quieto y se puede mirar entero.
@@ -64,12 +64,12 @@ esperarGeometria 1280x960+0+0
 # La misma página, en pausa, vuelta a mostrar en la ventana.
 capturarVentana "$TRABAJO/ventana.png" || fallar "no se pudo capturar la ventana"
 d=$(diferencias "$TRABAJO/ventana.png" "$TRABAJO/centro.png")
-[ "${d%.*}" -lt 100 ] 2>/dev/null || fallar "la ventana no muestra el cuadro en pausa ($d píxeles distintos)"
+[ "$d" -lt 100 ] 2>/dev/null || fallar "la ventana no muestra el cuadro en pausa ($d píxeles distintos)"
 pulsar p
 sleep 0.5
 capturarVentana "$TRABAJO/sigue.png" || fallar "no se pudo capturar la ventana"
 d=$(diferencias "$TRABAJO/sigue.png" "$TRABAJO/ventana.png")
-[ "${d%.*}" -gt 1000 ] 2>/dev/null || fallar "tras P la partida no sigue en la ventana ($d píxeles cambian)"
+[ "$d" -gt 1000 ] 2>/dev/null || fallar "tras P la partida no sigue en la ventana ($d píxeles cambian)"
 paso "F11 otra vez: ventana de 1280x960 con el cuadro en pausa, y P la reanuda"
 
 volverAlMenuYSalir

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "shell/CExcepcion.h"
@@ -303,23 +304,31 @@ TEST(PruebaReloj, EmpiezaEnCeroYCuentaSoloElContextoRegistrado)
 }
 
 // El temporizador cuenta desde otro hilo mientras el principal lee.
-TEST(PruebaReloj, NoPierdeTicksContadosDesdeOtroHilo)
+// El temporizador cuenta desde su hilo mientras el juego lee. La cuenta tiene
+// que ser una suma indivisible: con dos hilos contando a la vez, una lectura
+// y una escritura sueltas perderían ticks.
+TEST(PruebaReloj, NoPierdeTicksContadosDesdeOtrosHilos)
 {
     sistema.fijarTicks(0);
-    std::thread temporizador([] {
-        for (int i = 0; i < 100000; ++i)
+    constexpr uint32_t porHilo = 200000;
+    std::atomic<int> acabados(0);
+    auto contar = [&acabados] {
+        for (uint32_t i = 0; i < porHilo; ++i)
             CSistema::contarTick();
-    });
+        ++acabados;
+    };
+    std::thread primero(contar), segundo(contar);
     uint32_t ultimo = 0;
     bool creciente = true;
-    while (ultimo < 100000) {
+    while (acabados < 2) {
         uint32_t leido = sistema.leerTicks();
         creciente = creciente && leido >= ultimo;
         ultimo = leido;
     }
-    temporizador.join();
+    primero.join();
+    segundo.join();
     EXPECT_TRUE(creciente);
-    EXPECT_EQ(sistema.leerTicks(), 100000u);
+    EXPECT_EQ(sistema.leerTicks(), 2 * porHilo);
 }
 
 }

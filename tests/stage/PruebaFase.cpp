@@ -100,15 +100,36 @@ TEST_F(PruebaFase, ElScrollSeParaEnLaUltimaPantalla)
     EXPECT_EQ(fase->desplazamiento, 15744u);
 }
 
-// Las entidades se pintan encima de las dos capas, en el orden de la lista.
+// Entidad que pinta un cuadrado de su color en su x, y.
+class Mancha : public CEntidadDePrueba {
+public:
+    Mancha(int color, int x0, int y0) : CEntidadDePrueba("mancha", TIPO_ENEMIGO, nullptr), color(color)
+    {
+        x = x0;
+        y = y0;
+    }
+    void dibujar() override { rectfill(sistema.paginaDibujo, x, y, x + 19, y + 19, color); }
+    int color;
+};
+
+// Las entidades se pintan encima de las dos capas, y la que va después en la
+// lista encima de la anterior: una sobre el suelo de la capa cercana, otra
+// sobre el cielo de la lejana, y una tercera que pisa a la primera.
 TEST_F(PruebaFase, LasEntidadesVanEncimaDeLasCapas)
 {
-    listaEntidades.agregar(new CEntidadDePrueba("a", TIPO_ENEMIGO, &registro));
-    listaEntidades.agregar(new CEntidadDePrueba("b", TIPO_ENEMIGO, &registro));
+    const int rojo = makecol(250, 10, 10), verde = makecol(10, 250, 10);
+    crear<Mancha>(rojo, 100, 6 * 64 + 10);
+    crear<Mancha>(rojo, 300, 20);
+    crear<Mancha>(verde, 110, 6 * 64 + 20);
     fase->avanzar(0);
     fase->dibujar();
-    fase->actualizarEntidades();
-    EXPECT_EQ(registro, (std::vector<std::string>{ "dibuja a", "dibuja b", "actualiza a", "actualiza b" }));
+    EXPECT_EQ(pixel(105, 6 * 64 + 15), rojo) << "sobre la capa cercana";
+    EXPECT_EQ(pixel(310, 30), rojo) << "sobre la capa lejana";
+    EXPECT_EQ(pixel(115, 6 * 64 + 25), verde) << "la segunda mancha, sobre la primera";
+    EXPECT_EQ(pixel(125, 6 * 64 + 35), verde);
+    // Fuera de las manchas, las capas.
+    EXPECT_EQ(pixel(99, 6 * 64 + 10), esperado(99, 6 * 64 + 10, 0));
+    EXPECT_EQ(pixel(320, 30), esperado(320, 30, 0));
 }
 
 // Dibujo de referencia de la capa cercana, loseta a loseta con masked_blit.

@@ -135,7 +135,12 @@ TEST_F(PruebaBucle, EscapeYaPulsadoDejaVerUnCuadroEntero)
 }
 
 // A lo sumo un cuadro por tick: cuando el cuadro es más rápido que el reloj,
-// la partida duerme hasta el tick siguiente, y el medidor marca 100 o 101.
+// la partida duerme hasta el tick siguiente. El medidor cierra su ventana
+// cuando han pasado más de 100 ticks, o sea a los 101, y marca cuadros × 100
+// / 101. El primer cuadro no espera a ningún tick, así que en el tick de
+// salida se ven dos: la primera ventana cuenta 2 + 101 = 103 cuadros y marca
+// 101 (10300 / 101); desde entonces cada una cuenta uno por tick, 101, y
+// marca 100. Antes de cerrar la primera, tres ceros.
 TEST_F(PruebaBucle, UnCuadroPorTickYElMedidorLoCuenta)
 {
     std::vector<std::string> medidor;
@@ -149,9 +154,12 @@ TEST_F(PruebaBucle, UnCuadroPorTickYElMedidorLoCuenta)
     ASSERT_EQ(simulados.presentadas, 250);
     for (size_t i = 1; i < ticksPorCuadro.size(); ++i)
         ASSERT_EQ(ticksPorCuadro[i], ticksPorCuadro[i - 1] + 1) << "cuadro " << i;
-    EXPECT_EQ(medidor[0], "000");
-    EXPECT_EQ(medidor[100], "000");
-    EXPECT_EQ(medidor[150], "101");
+    // El cuadro i (desde 0) se mide en el tick i - 1 desde el de salida, salvo
+    // el primero, que se mide en el de salida.
+    EXPECT_EQ(medidor[101], "000") << "tick 100: aún no han pasado más de 100";
+    EXPECT_EQ(medidor[102], "101") << "tick 101: 103 cuadros en 101 ticks";
+    EXPECT_EQ(medidor[202], "101");
+    EXPECT_EQ(medidor[203], "100") << "tick 202: 101 cuadros en 101 ticks";
     EXPECT_EQ(medidor[249], "100");
 }
 
