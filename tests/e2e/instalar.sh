@@ -25,10 +25,12 @@ $D/musics/parches.cfg
 $D/musics/tokecillo.mid
 share/applications/io.github.escuadron_rana.desktop
 share/doc/escuadron-rana/README.md
+share/doc/escuadron-rana/changelog.gz
+share/doc/escuadron-rana/copyright
 share/icons/hicolor/128x128/apps/escuadron-rana.png
 share/icons/hicolor/256x256/apps/escuadron-rana.png
 share/icons/hicolor/64x64/apps/escuadron-rana.png
-share/man/man6/escuadron-rana.6
+share/man/man6/escuadron-rana.6.gz
 share/metainfo/io.github.escuadron_rana.metainfo.xml"
 instalados=$(cd "$PREFIJO" && find . -type f -printf '%P\n' | LC_ALL=C sort)
 [ "$instalados" = "$(LC_ALL=C sort <<< "$esperados")" ] ||

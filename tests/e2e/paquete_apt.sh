@@ -35,7 +35,7 @@ paso "apt-get install $(basename "$deb") en $(msDesde "$inicio") ms"
 PATH="$PATH:/usr/games"
 [ "$(command -v escuadron-rana)" = /usr/games/escuadron-rana ] ||
     fallar "escuadron-rana no está en el PATH: $(command -v escuadron-rana)"
-[ -f /usr/share/man/man6/escuadron-rana.6 ] || fallar "falta la página de manual"
+[ -f /usr/share/man/man6/escuadron-rana.6.gz ] || fallar "falta la página de manual"
 
 CASA="$TRABAJO/casa"
 mkdir -p "$CASA"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cpack -G DEB hace el paquete: trae los archivos de la instalación bajo /usr
 # y depende de los paquetes dueños de cada biblioteca que carga el juego, de
-# freepats, de x11-utils (xmessage) y de la fuente del aviso. Lo deja en
+# freepats y de x11-utils (xmessage); la fuente del aviso solo la recomienda,
+# porque la pinta el servidor X. Lo deja en
 # <carpeta-de-compilación>/paquete-prueba para la prueba que lo instala con apt.
 # Uso: paquete_deb.sh <carpeta-del-juego> <carpeta-de-compilación>
 source "$(dirname "$0")/comun.sh" "$1"
@@ -24,13 +25,13 @@ for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,enemigos,co
         ./usr/share/applications/io.github.escuadron_rana.desktop \
         ./usr/share/metainfo/io.github.escuadron_rana.metainfo.xml \
         ./usr/share/icons/hicolor/{64x64,128x128,256x256}/apps/escuadron-rana.png \
-        ./usr/share/man/man6/escuadron-rana.6 ./usr/share/doc/escuadron-rana/README.md; do
+        ./usr/share/man/man6/escuadron-rana.6.gz ./usr/share/doc/escuadron-rana/{README.md,copyright,changelog.gz}; do
     grep -qxF "$esperado" <<< "$archivos" || fallar "al paquete le falta $esperado"
 done
-[ "$(wc -l <<< "$archivos")" -eq 18 ] || fallar "el paquete trae otros archivos: $archivos"
+[ "$(wc -l <<< "$archivos")" -eq 20 ] || fallar "el paquete trae otros archivos: $archivos"
 dpkg-deb -c "$deb" | awk '$6 == "./usr/games/escuadron-rana"' | grep -q '^-rwxr-xr-x' ||
     fallar "el juego del paquete no es ejecutable"
-paso "el paquete trae sus 18 archivos bajo /usr"
+paso "el paquete trae sus 20 archivos bajo /usr"
 
 depende=$(dpkg-deb -f "$deb" Depends)
 paso "Depends: $depende"
@@ -47,12 +48,14 @@ for nombre in $(readelf -d "$ejecutable" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p
     [ -n "$dueno" ] || fallar "ningún paquete es dueño de $biblioteca"
     incluye "$dueno" || fallar "falta en Depends $dueno, dueño de $biblioteca"
 done
-for paquete in freepats x11-utils xfonts-base; do
+for paquete in freepats x11-utils; do
     incluye "$paquete" || fallar "falta en Depends $paquete"
 done
+! incluye xfonts-base || fallar "Depends nombra xfonts-base: la fuente es del servidor X, basta recomendarla"
+[ "$(dpkg-deb -f "$deb" Recommends)" = xfonts-base ] || fallar "Recommends no es xfonts-base"
 # Todas son paquetes de verdad, instalados aquí.
 for paquete in $nombres; do
     dpkg-query -W -f='${Status}' "$paquete" 2>/dev/null | grep -q 'install ok installed' ||
         fallar "Depends nombra $paquete, que no está instalado aquí"
 done
-paso "Depends cubre las bibliotecas del juego, freepats, x11-utils y xfonts-base"
+paso "Depends cubre las bibliotecas del juego, freepats y x11-utils; xfonts-base queda recomendado"
