@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
-# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas y,
-# aparte, las unitarias con ASan y UBSan.
+# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas, dos
+# compilaciones del último commit que deben salir iguales byte a byte y, aparte,
+# las unitarias con ASan y UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
@@ -35,6 +36,9 @@ if ! "$fuzz/fuzz/fuzz_lector_mapa" -max_total_time=60 -max_len="$largo" -timeout
     exit 1
 fi
 grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$fuzz/fuzz/registro.txt" || true
+
+echo "== compilaciones reproducibles del último commit"
+bash scripts/compilacion_reproducible.sh
 
 echo "== pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON
