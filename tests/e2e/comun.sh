@@ -51,6 +51,7 @@ iniciarX() {
         diagnosticoXvfb "$TRABAJO/xvfb.log" >&2
         fallar "Xvfb no arrancó"
     }
+    paso "Xvfb propio en la pantalla $DISPLAY"
 }
 
 # Copia del ejecutable y sus recursos, para poder quitar alguno sin tocar el build.
