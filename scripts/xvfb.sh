@@ -5,6 +5,12 @@
 # cuyo cerrojo puede crear, así que nunca coge el de un servidor que aún se
 # está cerrando, y dos pruebas a la vez no se lo disputan. Lo escribe cuando
 # ya acepta conexiones.
+#
+# -noreset: un servidor X se reinicia cada vez que se va su último cliente, y
+# quien se conecta en ese momento no puede abrir la pantalla. Las pruebas
+# conectan y desconectan xdotool sin parar mientras el juego arranca: sin
+# esto, de vez en cuando el juego no podía iniciar Allegro (dos bucles de
+# xdpyinfo a la vez fallaron 36 y 45 de 600 conexiones; con -noreset, 0).
 
 XPID=""
 
@@ -13,7 +19,7 @@ XPID=""
 arrancarXvfb() {
     local pantalla=$1 registro=$2 numero n
     numero=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$pantalla" -nolisten tcp 3>"$numero" >"$registro" 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 "$pantalla" -nolisten tcp 3>"$numero" >"$registro" 2>&1 &
     XPID=$!
     for _ in $(seq 100); do
         # read solo acaba bien con la línea entera, salto incluido.

@@ -65,6 +65,19 @@ lanzarJuego() {
     PID_JUEGO=$!
 }
 
+# Qué hacía el juego cuando no abrió su ventana: su estado, las ventanas que
+# hay en la pantalla y, si está gdb, dónde está cada hilo.
+diagnosticoJuego() {
+    diagnosticoXvfb "$TRABAJO/xvfb.log"
+    [ -n "${PID_JUEGO:-}" ] && [ -d "/proc/$PID_JUEGO" ] || return 0
+    echo "  juego $PID_JUEGO: $(grep '^State' "/proc/$PID_JUEGO/status"), en $(cat "/proc/$PID_JUEGO/wchan" 2>/dev/null)"
+    echo "  ventanas: $(xwininfo -root -tree 2>/dev/null | grep -c '^ *0x') en la pantalla"
+    xwininfo -root -tree 2>/dev/null | grep '^ *0x' | grep -v 'has no name' | head -n 5 | sed 's/^ */    /'
+    command -v gdb > /dev/null &&
+        timeout 20 gdb -p "$PID_JUEGO" -batch -ex 'thread apply all bt 8' 2>/dev/null | grep -E '^(Thread|#)' | sed 's/^/    /'
+    return 0
+}
+
 # Espera la ventana cuyo título contiene el texto dado.
 esperarVentana() {
     local titulo=$1 segundos=${2:-10}
@@ -77,7 +90,7 @@ esperarVentana() {
         fi
         sleep 0.1
     done
-    diagnosticoXvfb "$TRABAJO/xvfb.log" >&2
+    diagnosticoJuego >&2
     fallar "no apareció la ventana '$titulo'"
 }
 
