@@ -87,8 +87,16 @@ void CSistema::abrirModoGrafico()
 // Si el modo nuevo no se abre se vuelve al que había, y si tampoco, es un
 // fallo gráfico como al arrancar. set_gfx_mode devuelve la conmutación a la
 // de por defecto y con ella se pierden los avisos: se ponen otra vez.
+// Cambiar de modo puede tardar más de lo que dura una columna del mapa: el
+// reloj se para mientras tanto, como en la pausa, y la partida no salta. Al
+// acabar, también con un fallo, queda como estaba (parado si era F11 en pausa).
 void CSistema::cambiarModo(const ModoPantalla& nuevo)
 {
+    struct RelojParado {
+        std::atomic<bool>& parado;
+        const bool antes;
+        ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
+    } reloj{ relojParado, relojParado.exchange(true, std::memory_order_relaxed) };
     if (dispositivos->fijarModoGrafico(intentoGrafico, nuevo) == 0)
         modo = nuevo;
     else if (dispositivos->fijarModoGrafico(intentoGrafico, modo) != 0)

@@ -225,6 +225,35 @@ TEST_F(PruebaModos, ElFocoPerdidoEnElCambioNoCuenta)
     EXPECT_TRUE(sistema.tomarFocoPerdido());
 }
 
+// Cambiar de modo puede tardar: el temporizador sigue llamando, pero esos
+// ticks no cuentan y la partida no se salta columnas del mapa. Después el
+// reloj sigue, salvo que ya estuviera parado por la pausa.
+TEST_F(PruebaModos, ElRelojSeParaMientrasCambiaElModo)
+{
+    simulados.anchoEscritorio = 1920;
+    simulados.altoEscritorio = 1080;
+    ASSERT_EQ(arrancar(), -1);
+    sistema.fijarTicks(1000);
+    simulados.alFijarModo = [] {
+        for (int i = 0; i < 80; ++i)
+            CSistema::contarTick();
+    };
+    pulsar(KEY_F11);
+    pulsar(KEY_F11);
+    pulsar(KEY_F10);
+    EXPECT_EQ(simulados.modo.ancho, 640);
+    EXPECT_EQ(sistema.leerTicks(), 1000u);
+    CSistema::contarTick();
+    EXPECT_EQ(sistema.leerTicks(), 1001u);
+
+    sistema.pararReloj();
+    pulsar(KEY_F11);
+    CSistema::contarTick();
+    EXPECT_EQ(sistema.leerTicks(), 1001u) << "en pausa el cambio no pone el reloj en marcha";
+    sistema.reanudarReloj();
+    simulados.alFijarModo = nullptr;
+}
+
 // Un modo que no abre devuelve el anterior con el mismo driver del arranque;
 // si tampoco ese abre, es el fallo gráfico del arranque.
 TEST_F(PruebaModos, SiElModoNuevoNoAbreVuelveAlAnteriorYSiNoHayNingunoEsErrorGrafico)
