@@ -121,15 +121,21 @@ void CRana::disparar()
 }
 
 // La página visible es el cuadro anterior, tal como lo ve el jugador. Nunca
-// se pisa una captura que ya exista: se toma el siguiente número libre.
+// se pisa una captura que ya exista: se toma el siguiente número libre. Si no
+// se puede saber si un nombre está libre (sin permiso, un enlace en bucle),
+// esa captura no se hace y el juego sigue; tampoco importa que no se escriba.
 void CRana::capturarPantalla()
 {
     char nombre[32];
+    std::error_code error;
+    bool ocupado;
     do {
         std::snprintf(nombre, sizeof nombre, "snap%d.bmp", static_cast<int>(numeroCaptura));
         ++numeroCaptura;
-    } while (std::filesystem::exists(nombre));
-    save_bitmap(nombre, sistema.paginaVisible, nullptr);
+        ocupado = std::filesystem::exists(nombre, error);
+    } while (ocupado && !error);
+    if (!error)
+        save_bitmap(nombre, sistema.paginaVisible, nullptr);
 }
 
 void CRana::alImpactar(CEntidad* otra)
