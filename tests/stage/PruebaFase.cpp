@@ -100,14 +100,9 @@ TEST_F(PruebaFase, ElScrollSeParaEnLaUltimaPantalla)
     EXPECT_EQ(fase->desplazamiento, 15744u);
 }
 
-// Entidad que pinta un cuadrado de su color en su x, y.
-class Mancha : public CEntidadDePrueba {
-public:
-    Mancha(int color, int x0, int y0) : CEntidadDePrueba("mancha", TIPO_ENEMIGO, nullptr), color(color)
-    {
-        x = x0;
-        y = y0;
-    }
+// Entidad que pinta un cuadrado de 20x20 de su color en su x, y.
+struct Mancha : CEntidadDePrueba {
+    Mancha(int color, int x0, int y0) : CEntidadDePrueba("mancha", TIPO_ENEMIGO, nullptr), color(color) { x = x0, y = y0; }
     void dibujar() override { rectfill(sistema.paginaDibujo, x, y, x + 19, y + 19, color); }
     int color;
 };
@@ -126,10 +121,7 @@ TEST_F(PruebaFase, LasEntidadesVanEncimaDeLasCapas)
     EXPECT_EQ(pixel(105, 6 * 64 + 15), rojo) << "sobre la capa cercana";
     EXPECT_EQ(pixel(310, 30), rojo) << "sobre la capa lejana";
     EXPECT_EQ(pixel(115, 6 * 64 + 25), verde) << "la segunda mancha, sobre la primera";
-    EXPECT_EQ(pixel(125, 6 * 64 + 35), verde);
-    // Fuera de las manchas, las capas.
-    EXPECT_EQ(pixel(99, 6 * 64 + 10), esperado(99, 6 * 64 + 10, 0));
-    EXPECT_EQ(pixel(320, 30), esperado(320, 30, 0));
+    EXPECT_EQ(pixel(320, 30), esperado(320, 30, 0)) << "fuera de las manchas, las capas";
 }
 
 // Dibujo de referencia de la capa cercana, loseta a loseta con masked_blit.
