@@ -50,3 +50,26 @@ void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int fac
             std::memcpy(primera + static_cast<ptrdiff_t>(k) * pasoFila, primera, sizeof(uint32_t) * ancho * factor);
     }
 }
+
+// Cada fila de destino que sale de la misma de la página es copia de la anterior.
+void CAmpliador::estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const
+{
+    const uint32_t* tabla = colores.data();
+    std::vector<int> columnas(static_cast<size_t>(ancho));
+    for (int x = 0; x < ancho; ++x)
+        columnas[x] = static_cast<int>(static_cast<long>(x) * pagina->w / ancho);
+    int anterior = -1;
+    for (int y = 0; y < alto; ++y) {
+        uint8_t* fila = destino + static_cast<ptrdiff_t>(y) * pasoFila;
+        const int origenY = static_cast<int>(static_cast<long>(y) * pagina->h / alto);
+        if (origenY == anterior) {
+            std::memcpy(fila, fila - pasoFila, sizeof(uint32_t) * ancho);
+            continue;
+        }
+        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[origenY]);
+        uint32_t* pixel = reinterpret_cast<uint32_t*>(fila);
+        for (int x = 0; x < ancho; ++x)
+            pixel[x] = tabla[origen[columnas[x]]];
+        anterior = origenY;
+    }
+}

@@ -21,6 +21,9 @@ public:
     // Cada píxel de la página (de 16 bits) en un cuadrado de factor x factor.
     // destino es la esquina de arriba a la izquierda; pasoFila, en bytes.
     void ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const;
+    // La página a ancho x alto, píxel más cercano: sin emborronar, aunque
+    // unas columnas y filas salgan una vez más anchas que otras.
+    void estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const;
 
 private:
     std::vector<uint32_t> colores;

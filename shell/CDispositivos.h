@@ -57,11 +57,15 @@ public:
     // En reposo el proceso solo se despierta en cada siesta: nada más lo
     // hace cien veces por segundo. Las teclas y el cierre siguen llegando.
     virtual void reposo(bool dormido) = 0;
-    // Verdadero si hay un mando conectado al arrancar.
-    virtual bool instalarMando() = 0;
+    // Verdadero si hay un mando conectado al arrancar. Los botones de
+    // disparar y de Start, contados desde 0; si el mando no tiene el de
+    // Start, hace de Start el último (si no es el de disparar).
+    virtual bool instalarMando(int botonDisparo, int botonInicio) = 0;
     virtual void leerMando(EstadoMando& estado) = 0;
-    // Todo el sonido, música incluida, a cero o a su volumen.
-    virtual void silenciar(bool callado) = 0;
+    // Todo el sonido, música incluida, de 0 (nada) a 255.
+    virtual void fijarVolumen(int volumen) = 0;
+    // El nombre de la tecla en esta plataforma, con el teclado instalado.
+    virtual const char* nombreTecla(int tecla) = 0;
     virtual void mostrarMensaje(const char* texto) = 0;
     virtual void quitarTeclado() = 0;
     virtual void quitarTemporizador() = 0;

@@ -77,11 +77,11 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
         return -1;
     asentarVentanaX11(conFoco);
     modo = nuevo;
-    origenX = (modo.ancho - ANCHO_PAGINA * modo.factor) / 2;
-    origenY = (modo.alto - ALTO_PAGINA * modo.factor) / 2;
+    origenX = (modo.ancho - modo.anchoImagen) / 2;
+    origenY = (modo.alto - modo.altoImagen) / 2;
     if (modo.completa)
         pedirPantallaCompletaX11(true);
-    ampliadorListo = modo.factor > 1 && prepararAmpliadorX11(ampliador);
+    ampliadorListo = (modo.factor > 1 || modo.estirada) && prepararAmpliadorX11(ampliador);
     return 0;
 }
 
@@ -159,12 +159,11 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
 // A 1x, un blit; ampliada, el volcado propio, y si la ventana no lo admite, Allegro.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
-    const int factor = modo.factor;
-    if (factor == 1)
+    if (modo.factor == 1 && !modo.estirada)
         blit(pagina, screen, 0, 0, origenX, origenY, pagina->w, pagina->h);
-    else if (!ampliadorListo || !volcarAmpliadaX11(pagina, ampliador, factor, origenX, origenY))
-        stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, pagina->w * factor,
-                     pagina->h * factor);
+    else if (!ampliadorListo || !volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
+        stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, modo.anchoImagen,
+                     modo.altoImagen);
 }
 
 void CDispositivosAllegro::instalarContador(void (*contador)(), int milisegundos)
@@ -225,10 +224,6 @@ bool CDispositivosAllegro::focoEnOtraVentana()
 
 namespace {
 
-// Start es el octavo botón en los mandos de tipo Xbox; en los de menos
-// botones, el último, si no es el de disparar.
-const int BOTON_INICIO = 7;
-
 bool esPalanca(const JOYSTICK_STICK_INFO& palanca)
 {
     return palanca.num_axis >= 2 && (palanca.flags & JOYFLAG_SIGNED);
@@ -245,8 +240,10 @@ bool centrada(const JOYSTICK_STICK_INFO& palanca)
 // gatillos y la derecha revueltos, y la cruceta al final, de todo o nada.
 // Un gatillo suelto ya marca un extremo (el de Xbox reposa en -32767): solo
 // hacen de cruceta las palancas que al arrancar están en el centro.
-bool CDispositivosAllegro::instalarMando()
+bool CDispositivosAllegro::instalarMando(int botonDisparo, int botonInicio)
 {
+    disparo = botonDisparo;
+    inicio = botonInicio;
     crucetas = 0;
     if (install_joystick(JOY_TYPE_AUTODETECT) != 0 || num_joysticks < 1 || poll_joystick() != 0)
         return false;
@@ -275,17 +272,23 @@ void CDispositivosAllegro::leerMando(EstadoMando& estado)
         estado.arriba |= ejes[1].d1 != 0;
         estado.abajo |= ejes[1].d2 != 0;
     }
-    if (mando.num_buttons > 0)
-        estado.boton = mando.button[0].b != 0;
-    int inicio = mando.num_buttons > BOTON_INICIO ? BOTON_INICIO : mando.num_buttons - 1;
-    if (inicio > 0)
-        estado.inicio = mando.button[inicio].b != 0;
+    if (mando.num_buttons > disparo)
+        estado.boton = mando.button[disparo].b != 0;
+    // Start es el octavo botón en los mandos de tipo Xbox; en los de menos
+    // botones, el último, si no es el de disparar.
+    const int cual = mando.num_buttons > inicio ? inicio : mando.num_buttons - 1;
+    if (cual >= 0 && cual != disparo)
+        estado.inicio = mando.button[cual].b != 0;
 }
 
-void CDispositivosAllegro::silenciar(bool callado)
+void CDispositivosAllegro::fijarVolumen(int volumen)
 {
-    int volumen = callado ? 0 : 255;
     set_volume(volumen, volumen);
+}
+
+const char* CDispositivosAllegro::nombreTecla(int tecla)
+{
+    return scancode_to_name(tecla);
 }
 
 void CDispositivosAllegro::mostrarMensaje(const char* texto)

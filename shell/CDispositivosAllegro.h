@@ -31,9 +31,10 @@ public:
     void instalarAvisoFoco(void (*perdido)()) override;
     bool focoEnOtraVentana() override;
     void reposo(bool dormido) override;
-    bool instalarMando() override;
+    bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
-    void silenciar(bool callado) override;
+    void fijarVolumen(int volumen) override;
+    const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;
@@ -43,6 +44,7 @@ private:
     bool enReposo = false;
     // Las palancas del mando, una por bit, que hacen de cruceta.
     int crucetas = 0;
+    int disparo = 0, inicio = 7;
     ModoPantalla modo;
     // Dónde va la esquina de la página ampliada: fuera de 0,0 solo en pantalla completa.
     int origenX = 0, origenY = 0;

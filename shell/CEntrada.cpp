@@ -1,7 +1,20 @@
 #include "shell/CEntrada.h"
 
-CEntrada::CEntrada() : teclado(nullptr), conMando(false), botonRetenido(false), unidas(), atendida()
+CEntrada::CEntrada()
+    : teclado(nullptr), conMando(false), cambiadas(false), elegidas(), zonaMuerta(Preferencias().zonaMuerta),
+      botonRetenido(false), unidas(), atendida()
 {
+    asignarTeclas(TECLAS_JUEGO, zonaMuerta);
+}
+
+void CEntrada::asignarTeclas(const int (&nuevas)[NUM_ACCIONES], int zonaNueva)
+{
+    cambiadas = false;
+    for (int a = 0; a < NUM_ACCIONES; ++a) {
+        elegidas[a] = nuevas[a];
+        cambiadas = cambiadas || nuevas[a] != TECLAS_JUEGO[a];
+    }
+    zonaMuerta = zonaNueva;
 }
 
 void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
@@ -19,14 +32,17 @@ void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
 // la presentación y el menú. Start hace de P.
 void CEntrada::unir(const EstadoMando& mando)
 {
-    if (!conMando)
+    if (!propias())
         return;
     for (int tecla = 0; tecla < KEY_MAX; ++tecla)
         unidas[tecla] = teclado[tecla];
-    unidas[KEY_UP] |= mando.arriba || mando.ejeY < -ZONA_MUERTA;
-    unidas[KEY_DOWN] |= mando.abajo || mando.ejeY > ZONA_MUERTA;
-    unidas[KEY_LEFT] |= mando.izquierda || mando.ejeX < -ZONA_MUERTA;
-    unidas[KEY_RIGHT] |= mando.derecha || mando.ejeX > ZONA_MUERTA;
+    // La tecla de siempre no hace nada si la acción tiene otra.
+    for (int a = 0; a < NUM_ACCIONES; ++a)
+        unidas[TECLAS_JUEGO[a]] = teclado[elegidas[a]];
+    unidas[KEY_UP] |= mando.arriba || mando.ejeY < -zonaMuerta;
+    unidas[KEY_DOWN] |= mando.abajo || mando.ejeY > zonaMuerta;
+    unidas[KEY_LEFT] |= mando.izquierda || mando.ejeX < -zonaMuerta;
+    unidas[KEY_RIGHT] |= mando.derecha || mando.ejeX > zonaMuerta;
     botonRetenido = botonRetenido && mando.boton;
     const bool boton = mando.boton && !botonRetenido;
     unidas[KEY_SPACE] |= boton;
@@ -37,9 +53,9 @@ void CEntrada::unir(const EstadoMando& mando)
 void CEntrada::retenerBoton()
 {
     botonRetenido = true;
-    if (!conMando)
+    if (!propias())
         return;
-    unidas[KEY_SPACE] = teclado[KEY_SPACE];
+    unidas[KEY_SPACE] = teclado[elegidas[DISPARO]];
     unidas[KEY_1] = teclado[KEY_1];
 }
 

@@ -4,23 +4,26 @@
 #include <allegro.h>
 
 #include "shell/CDispositivos.h"
+#include "shell/Preferencias.h"
 
 // Lo que pulsa el jugador, con el teclado o con el mando: el juego lee un
-// solo arreglo de teclas y no sabe de qué aparato salió cada pulsación.
+// solo arreglo de teclas y no sabe de qué aparato salió cada pulsación, ni
+// qué tecla eligió el jugador para cada acción.
 class CEntrada {
 public:
-    // Fuera de este margen, de 128, la palanca no cuenta: en reposo nunca
-    // marca cero del todo.
-    static const int ZONA_MUERTA = 48;
-
     CEntrada();
 
-    // Sin mando el juego lee el teclado tal cual, sin copias por medio.
+    // Sin mando ni teclas cambiadas el juego lee el teclado tal cual, sin
+    // copias por medio.
     void iniciar(volatile char* teclado, bool conMando);
-    volatile char* teclas() { return conMando ? unidas : teclado; }
+    // La tecla elegida para cada acción, y fuera de qué margen (de 128)
+    // cuenta la palanca: en reposo nunca marca cero del todo.
+    void asignarTeclas(const int (&elegidas)[NUM_ACCIONES], int zonaMuerta);
+    volatile char* teclas() { return propias() ? unidas : teclado; }
     bool hayMando() const { return conMando; }
 
-    // El arreglo que lee el juego: el teclado más lo que marca el mando.
+    // El arreglo que lee el juego: el teclado, con la tecla de cada acción
+    // en el sitio que lee la partida, más lo que marca el mando.
     void unir(const EstadoMando& mando);
     // El botón del mando que ya viene pulsado no cuenta hasta que se suelte:
     // si no, la pulsación que pasa la presentación elegiría también en el menú.
@@ -29,8 +32,13 @@ public:
     bool pulsacion(int tecla);
 
 private:
+    bool propias() const { return conMando || cambiadas; }
+
     volatile char* teclado;
     bool conMando;
+    bool cambiadas;
+    int elegidas[NUM_ACCIONES];
+    int zonaMuerta;
     bool botonRetenido;
     volatile char unidas[KEY_MAX];
     bool atendida[KEY_MAX];

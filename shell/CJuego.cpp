@@ -16,11 +16,11 @@ CJuego::CJuego() : salir(0)
 {
 }
 
-int CJuego::ejecutar()
+int CJuego::ejecutar(CAjustes* ajustes)
 {
     bool huboError = false;
     try {
-        sistema.inicializar();
+        sistema.inicializar(ajustes);
         sistema.limpiarPagina();
         presentacion();
         // Cerrar la ventana en la presentación acaba como la tecla 3.

@@ -5,14 +5,17 @@
 
 #include <cstdint>
 
+#include "shell/CAjustes.h"
+
 // Lleva el programa de la presentación al menú y del menú a la salida.
 class CJuego {
 public:
     CJuego();
 
-    // Todo main: arranque, pantallas de título, menú y apagado.
-    // Devuelve 0 tras salir con la tecla 3 y 1 tras un error mostrado.
-    int ejecutar();
+    // Todo main: arranque, pantallas de título, menú y apagado, con los
+    // ajustes que recuerdan lo que cambie el jugador (sin ellos, los de por
+    // defecto). Devuelve 0 tras salir con la tecla 3 y 1 tras un error mostrado.
+    int ejecutar(CAjustes* ajustes = nullptr);
 
     void presentacion();
     void esperaTitulo();

@@ -1,5 +1,6 @@
 #include "shell/CSistema.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "shell/CDispositivosAllegro.h"
@@ -23,8 +24,7 @@ CSistema::CSistema()
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
-      relojParado(false), focoPerdido(false), callado(false), intentoGrafico(0),
-      anchoEscritorio(ANCHO_PAGINA), altoEscritorio(ALTO_PAGINA), factorEnVentana(1)
+      relojParado(false), focoPerdido(false), ajustes(nullptr)
 {
     if (!instancia)
         instancia = this;
@@ -41,25 +41,30 @@ void CSistema::usarDispositivos(CDispositivos* otros)
     dispositivos = otros ? otros : &dispositivosAllegro;
 }
 
-void CSistema::inicializar()
+void CSistema::inicializar(CAjustes* ajustesDados)
 {
     cierre.store(false, std::memory_order_relaxed);
     relojParado.store(false, std::memory_order_relaxed);
     focoPerdido.store(false, std::memory_order_relaxed);
-    callado = false;
+    ajustes = ajustesDados;
+    ventana.usarDispositivos(dispositivos);
     if (dispositivos->iniciarAllegro() != 0)
         throw CExcepcion(ERROR_ALLEGRO);
     allegroIniciado = true;
+    // Los ajustes se leen con Allegro ya en marcha: su lector de configuración lo necesita.
+    preferencias = ajustes ? ajustes->cargar() : Preferencias();
     dispositivos->fijarProfundidadColor();
-    abrirModoGrafico();
+    ventana.abrir(preferencias.escala, preferencias.completa, preferencias.estirada);
     dispositivos->instalarAvisoCierre(avisarCierre);
     if (dispositivos->instalarTeclado() != 0)
         throw CExcepcion(ERROR_TECLADO);
     tecladoInstalado = true;
+    if (ajustes)
+        ajustes->resolverTeclas(preferencias, [this](int tecla) { return dispositivos->nombreTecla(tecla); });
     if (dispositivos->instalarTemporizador() != 0)
         throw CExcepcion(ERROR_TEMPORIZADOR);
     temporizadorInstalado = true;
-    fijarConmutacion();
+    ventana.fijarConmutacion();
     dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     instalarSonido();
     musicaFase = cargarMusica(rutaRecurso("musics/fase1.mid").c_str());
@@ -68,25 +73,14 @@ void CSistema::inicializar()
     hojaEnemigos = cargarHoja(rutaRecurso("graphics/enemigos.bmp").c_str());
     hojaComunes = cargarHoja(rutaRecurso("graphics/comunes.bmp").c_str());
     dispositivos->instalarContador(contarTick, 10);
-    entrada.iniciar(dispositivos->estadoTeclas(), dispositivos->instalarMando());
+    const bool conMando = dispositivos->instalarMando(preferencias.botonDisparo - 1, preferencias.botonInicio - 1);
+    entrada.iniciar(dispositivos->estadoTeclas(), conMando);
+    entrada.asignarTeclas(preferencias.teclas, preferencias.zonaMuerta);
     teclas = entrada.teclas();
 }
 
-// La ventana se abre tan grande como quepa holgada en el escritorio.
-void CSistema::abrirModoGrafico()
-{
-    dispositivos->tamanoEscritorio(anchoEscritorio, altoEscritorio);
-    modo = modoVentana(factorVentana(anchoEscritorio, altoEscritorio));
-    factorEnVentana = modo.factor;
-    for (intentoGrafico = 0; intentoGrafico < 3; ++intentoGrafico)
-        if (dispositivos->fijarModoGrafico(intentoGrafico, modo) == 0)
-            return;
-    throw CExcepcion(ERROR_GRAFICOS);
-}
-
-// Si el modo nuevo no se abre se vuelve al que había, y si tampoco, es un
-// fallo gráfico como al arrancar. set_gfx_mode devuelve la conmutación a la
-// de por defecto y con ella se pierden los avisos: se ponen otra vez.
+// set_gfx_mode devuelve la conmutación a la de por defecto y con ella se
+// pierden los avisos: se ponen otra vez.
 // Cambiar de modo puede tardar más de lo que dura una columna del mapa: el
 // reloj se para mientras tanto, como en la pausa, y la partida no salta. Al
 // acabar, también con un fallo, queda como estaba (parado si era F11 en pausa).
@@ -97,36 +91,34 @@ void CSistema::cambiarModo(const ModoPantalla& nuevo)
         const bool antes;
         ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
     } reloj{ relojParado, relojParado.exchange(true, std::memory_order_relaxed) };
-    if (dispositivos->fijarModoGrafico(intentoGrafico, nuevo) == 0)
-        modo = nuevo;
-    else if (dispositivos->fijarModoGrafico(intentoGrafico, modo) != 0)
-        throw CExcepcion(ERROR_GRAFICOS);
-    if (!modo.completa)
-        factorEnVentana = modo.factor;
+    ventana.cambiar(nuevo);
     // La ventana se esconde y vuelve con el cambio: ese foco perdido no pausa nada.
     focoPerdido.store(false, std::memory_order_relaxed);
-    fijarConmutacion();
+    ventana.fijarConmutacion();
     dispositivos->instalarAvisoCierre(avisarCierre);
     dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     dispositivos->presentar(paginaVisible);
 }
 
-// X11 solo acepta seguir en segundo plano; se prueba primero el modo
-// preferido para no perder nada donde sí existe.
-void CSistema::fijarConmutacion()
-{
-    if (dispositivos->fijarModoConmutacion(SWITCH_AMNESIA) != -1)
-        return;
-    if (dispositivos->fijarModoConmutacion(SWITCH_BACKGROUND) != -1)
-        return;
-    throw CExcepcion(ERROR_GRAFICOS);
-}
-
-// Sin tarjeta de sonido el sintetizador no arranca; el juego sigue mudo.
+// Sin tarjeta de sonido el sintetizador no arranca; el juego sigue mudo. Un
+// juego recién instalado suena a todo volumen sin tocar el de Allegro.
 void CSistema::instalarSonido()
 {
     if (dispositivos->instalarSonido(true) != 0)
         dispositivos->instalarSonido(false);
+    if (preferencias.silencio || preferencias.volumen != Preferencias::VOLUMEN_MAXIMO)
+        aplicarVolumen();
+}
+
+void CSistema::aplicarVolumen()
+{
+    dispositivos->fijarVolumen(preferencias.silencio ? 0 : preferencias.volumen * 255 / Preferencias::VOLUMEN_MAXIMO);
+}
+
+void CSistema::recordar(Ajuste cual)
+{
+    if (ajustes)
+        ajustes->anotar(cual, preferencias);
 }
 
 void CSistema::crearPaginas()
@@ -314,27 +306,49 @@ bool CSistema::tomarFocoPerdido()
 
 void CSistema::atenderEntrada()
 {
-    if (entrada.hayMando()) {
-        EstadoMando mando;
+    EstadoMando mando;
+    if (entrada.hayMando())
         dispositivos->leerMando(mando);
-        entrada.unir(mando);
-    }
+    entrada.unir(mando);
     if (entrada.pulsacion(KEY_M))
         alternarSilencio();
-    // F10 cambia el tamaño de la ventana; en pantalla completa no hay ventana que cambiar.
-    if (entrada.pulsacion(KEY_F10) && !modo.completa) {
-        const int siguiente = siguienteFactor(modo.factor, anchoEscritorio, altoEscritorio);
-        if (siguiente != modo.factor)
-            cambiarModo(modoVentana(siguiente));
+    // Las dos teclas de cada lado se miran siempre: cada una anota cuándo se suelta.
+    bool bajar = entrada.pulsacion(KEY_MINUS);
+    bajar |= entrada.pulsacion(KEY_MINUS_PAD);
+    bool subir = entrada.pulsacion(KEY_EQUALS);
+    subir |= entrada.pulsacion(KEY_PLUS_PAD);
+    if (bajar != subir)
+        cambiarVolumen(subir ? 1 : -1);
+    if (entrada.pulsacion(KEY_F10)) {
+        const ModoPantalla siguiente = ventana.siguienteTamano();
+        if (siguiente.factor != ventana.modo().factor) {
+            cambiarModo(siguiente);
+            preferencias.escala = ventana.factorVentana();
+            recordar(Ajuste::ESCALA);
+        }
     }
-    if (entrada.pulsacion(KEY_F11))
-        cambiarModo(modo.completa ? modoVentana(factorEnVentana) : modoPantallaCompleta(anchoEscritorio, altoEscritorio));
+    if (entrada.pulsacion(KEY_F11)) {
+        cambiarModo(ventana.alternarCompleta());
+        preferencias.completa = ventana.modo().completa;
+        recordar(Ajuste::COMPLETA);
+    }
 }
 
 void CSistema::alternarSilencio()
 {
-    callado = !callado;
-    dispositivos->silenciar(callado);
+    preferencias.silencio = !preferencias.silencio;
+    aplicarVolumen();
+    recordar(Ajuste::SILENCIO);
+}
+
+void CSistema::cambiarVolumen(int paso)
+{
+    const int nuevo = std::clamp(preferencias.volumen + paso, 0, int(Preferencias::VOLUMEN_MAXIMO));
+    if (nuevo == preferencias.volumen)
+        return;
+    preferencias.volumen = nuevo;
+    aplicarVolumen();
+    recordar(Ajuste::VOLUMEN);
 }
 
 void CSistema::reposo(bool dormido)

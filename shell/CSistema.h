@@ -7,8 +7,11 @@
 #include <cstdint>
 #include <unordered_map>
 
+#include "shell/CAjustes.h"
 #include "shell/CDispositivos.h"
 #include "shell/CEntrada.h"
+#include "shell/CVentana.h"
+#include "shell/Preferencias.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
 class CSistema {
@@ -29,11 +32,14 @@ public:
     volatile char* teclas;
     CEntrada entrada;
     uint8_t disparosVivos;
+    // Las de esta partida: las guardadas con las de la línea de órdenes encima.
+    Preferencias preferencias;
 
     static CSistema* instancia;
 
-    // Puede lanzar CExcepcion; se detiene en el primer paso que falla.
-    void inicializar();
+    // Puede lanzar CExcepcion; se detiene en el primer paso que falla. Sin
+    // ajustes, con las preferencias por defecto y sin guardar nada.
+    void inicializar(CAjustes* ajustesDados = nullptr);
     // Deshace solo lo que el arranque llegó a instalar.
     void finalizar();
 
@@ -69,7 +75,7 @@ public:
     bool cierrePedido() const { return cierre.load(std::memory_order_relaxed); }
 
     // Una vez por vuelta de cada bucle del juego: lee el mando y atiende las
-    // teclas que valen en cualquier pantalla (M, F10, F11).
+    // teclas que valen en cualquier pantalla (M, F10, F11, - y +).
     void atenderEntrada();
     void dormir(int milisegundos);
     // Mientras dura, el proceso solo se despierta en sus siestas.
@@ -86,7 +92,9 @@ public:
     bool tomarFocoPerdido();
 
     void alternarSilencio();
-    bool silenciado() const { return callado; }
+    bool silenciado() const { return preferencias.silencio; }
+    // Un paso más alto o más bajo, entre 0 y el máximo.
+    void cambiarVolumen(int paso);
 
     // Duerme hasta que el reloj deje de marcar ese tick.
     void esperarTickDistinto(uint32_t tick);
@@ -120,12 +128,13 @@ public:
     CDispositivos* dispositivosActuales() const { return dispositivos; }
 
 private:
-    void abrirModoGrafico();
     // F10 y F11: otro modo con la pantalla ya abierta, y la página visible otra vez.
     void cambiarModo(const ModoPantalla& nuevo);
-    void fijarConmutacion();
     void instalarSonido();
+    void aplicarVolumen();
     void crearPaginas();
+    // Lo que el jugador acaba de cambiar, al archivo de ajustes si lo hay.
+    void recordar(Ajuste cual);
 
     CDispositivos* dispositivos;
     bool allegroIniciado;
@@ -134,13 +143,8 @@ private:
     std::atomic<bool> cierre;
     std::atomic<bool> relojParado;
     std::atomic<bool> focoPerdido;
-    bool callado;
-    // El driver que abrió la pantalla al arrancar: los cambios de modo usan el mismo.
-    int intentoGrafico;
-    int anchoEscritorio, altoEscritorio;
-    ModoPantalla modo;
-    // El de la ventana, al que se vuelve desde la pantalla completa.
-    int factorEnVentana;
+    CVentana ventana;
+    CAjustes* ajustes;
 };
 
 extern CSistema sistema;

@@ -40,15 +40,30 @@ ModoPantalla modoVentana(int factor)
     modo.ancho = ANCHO_PAGINA * factor;
     modo.alto = ALTO_PAGINA * factor;
     modo.factor = factor;
+    modo.anchoImagen = modo.ancho;
+    modo.altoImagen = modo.alto;
     return modo;
 }
 
-ModoPantalla modoPantallaCompleta(int anchoEscritorio, int altoEscritorio)
+// Estirada cubre la altura entera, o el ancho si el escritorio es más
+// estrecho que 4:3; lo que sobra, a los lados o arriba y abajo, es negro.
+ModoPantalla modoPantallaCompleta(int anchoEscritorio, int altoEscritorio, bool estirada)
 {
     ModoPantalla modo;
     modo.ancho = anchoEscritorio;
     modo.alto = altoEscritorio;
     modo.factor = factorPantallaCompleta(anchoEscritorio, altoEscritorio);
     modo.completa = true;
+    modo.estirada = estirada;
+    modo.anchoImagen = ANCHO_PAGINA * modo.factor;
+    modo.altoImagen = ALTO_PAGINA * modo.factor;
+    if (estirada) {
+        modo.altoImagen = altoEscritorio;
+        modo.anchoImagen = altoEscritorio * ANCHO_PAGINA / ALTO_PAGINA;
+        if (modo.anchoImagen > anchoEscritorio) {
+            modo.anchoImagen = anchoEscritorio;
+            modo.altoImagen = anchoEscritorio * ALTO_PAGINA / ANCHO_PAGINA;
+        }
+    }
     return modo;
 }

@@ -91,17 +91,20 @@ bool prepararAmpliadorX11(CAmpliador& ampliador)
 
 // Con memoria compartida el servidor lee la imagen sin copia; no se espera
 // a que acabe: a lo sumo, un cuadro mezclado con el siguiente.
-bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, int factor, int x, int y)
+bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPantalla& modo, int x, int y)
 {
     if (!imagenUtil())
         return false;
     XImage* imagen = _xwin.ximage;
-    const int ancho = pagina->w * factor, alto = pagina->h * factor;
+    const int ancho = modo.anchoImagen, alto = modo.altoImagen;
     if (x < 0 || y < 0 || x + ancho > imagen->width || y + alto > imagen->height)
         return false;
     XLOCK();
     uint8_t* esquina = reinterpret_cast<uint8_t*>(imagen->data) + y * imagen->bytes_per_line + x * 4;
-    ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, factor);
+    if (modo.estirada)
+        ampliador.estirar(pagina, esquina, imagen->bytes_per_line, ancho, alto);
+    else
+        ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, modo.factor);
 #ifdef ALLEGRO_XWINDOWS_WITH_SHM
     if (_xwin.use_shm)
         XShmPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto, False);
@@ -133,7 +136,7 @@ bool prepararAmpliadorX11(CAmpliador&)
     return false;
 }
 
-bool volcarAmpliadaX11(BITMAP*, const CAmpliador&, int, int, int)
+bool volcarAmpliadaX11(BITMAP*, const CAmpliador&, const ModoPantalla&, int, int)
 {
     return false;
 }

@@ -4,6 +4,7 @@
 #include <allegro.h>
 
 #include "shell/CAmpliador.h"
+#include "shell/Escala.h"
 
 // Lo que Allegro no hace por la ventana de X: pantalla completa sin cambiar
 // la resolución y un volcado ampliado barato. Fuera de X no hace nada y
@@ -30,6 +31,6 @@ bool prepararAmpliadorX11(CAmpliador& ampliador);
 // La página ampliada, en (x, y) de la ventana, directamente en la imagen X
 // que Allegro manda al servidor (la misma con la que repinta la ventana
 // cuando se destapa). Falso si no se pudo, y la página no se ha mostrado.
-bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, int factor, int x, int y);
+bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPantalla& modo, int x, int y);
 
 #endif

@@ -6,7 +6,7 @@
 
 CDispositivosSimulados::CDispositivosSimulados()
     : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
-      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), callado(false),
+      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), volumen(255),
       anchoEscritorio(1024), altoEscritorio(768), presentada(nullptr)
 {
 }
@@ -147,7 +147,7 @@ void CDispositivosSimulados::instalarAvisoFoco(void (*perdido)())
 
 void CDispositivosSimulados::reposo(bool dormido) { anotar(dormido ? "reposo" : "despierto"); }
 
-bool CDispositivosSimulados::instalarMando()
+bool CDispositivosSimulados::instalarMando(int, int)
 {
     anotar("mando");
     return hayMando;
@@ -161,10 +161,24 @@ void CDispositivosSimulados::leerMando(EstadoMando& estado)
     estado = mando;
 }
 
-void CDispositivosSimulados::silenciar(bool calladoNuevo)
+void CDispositivosSimulados::fijarVolumen(int volumenNuevo)
 {
-    anotar(calladoNuevo ? "silencio" : "sonido");
-    callado = calladoNuevo;
+    anotar("volumen " + std::to_string(volumenNuevo));
+    volumen = volumenNuevo;
+}
+
+const char* CDispositivosSimulados::nombreTecla(int tecla)
+{
+    static const std::map<int, std::string> propios = { { KEY_SPACE, "space" }, { KEY_UP, "Up" }, { KEY_DOWN, "Down" },
+                                                        { KEY_LEFT, "Left" },   { KEY_RIGHT, "Right" }, { KEY_ESC, "Escape" },
+                                                        { KEY_1, "1" } };
+    static std::string nombres[KEY_MAX];
+    const auto propio = propios.find(tecla);
+    if (tecla >= KEY_A && tecla <= KEY_Z)
+        nombres[tecla] = std::string(1, char('a' + tecla - KEY_A));
+    else
+        nombres[tecla] = propio != propios.end() ? propio->second : "tecla " + std::to_string(tecla);
+    return nombres[tecla].c_str();
 }
 
 void CDispositivosSimulados::mostrarMensaje(const char* texto)

@@ -40,7 +40,8 @@ public:
     // Se llama en cada lectura del mando, con su número (desde 1).
     std::function<void(int)> alLeerMando;
     int lecturasMando;
-    bool callado;
+    // El último volumen fijado; 255 si nadie lo ha tocado.
+    int volumen;
     // El escritorio que ve el arranque y el modo que quedó abierto.
     int anchoEscritorio, altoEscritorio;
     ModoPantalla modo;
@@ -79,9 +80,11 @@ public:
     void instalarAvisoFoco(void (*perdido)()) override;
     bool focoEnOtraVentana() override { return focoFuera; }
     void reposo(bool dormido) override;
-    bool instalarMando() override;
+    bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
-    void silenciar(bool calladoNuevo) override;
+    void fijarVolumen(int volumenNuevo) override;
+    // Las letras, "space", "Up"… como los da X; las demás, "tecla N".
+    const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;
     void quitarTemporizador() override;

@@ -126,4 +126,25 @@ TEST_F(PruebaCEntrada, StartEsUnaPulsacionDePCadaVez)
     EXPECT_EQ(pulsaciones(1), 1);
 }
 
+// Con otra tecla para disparar, ella es la que pulsa Espacio en el arreglo
+// del juego, y Espacio ya no dispara; también sin mando.
+TEST(PruebaTeclasElegidas, LaTeclaElegidaHaceDeLaDeSiempreYEstaYaNo)
+{
+    volatile char teclado[KEY_MAX] = {};
+    CEntrada entrada;
+    entrada.iniciar(teclado, false);
+    int elegidas[NUM_ACCIONES] = { KEY_W, KEY_S, KEY_LEFT, KEY_RIGHT, KEY_LCONTROL, KEY_P };
+    entrada.asignarTeclas(elegidas, 48);
+    teclado[KEY_SPACE] = teclado[KEY_UP] = teclado[KEY_F8] = 1;
+    entrada.unir(EstadoMando());
+    EXPECT_FALSE(entrada.teclas()[KEY_SPACE]);
+    EXPECT_FALSE(entrada.teclas()[KEY_UP]);
+    EXPECT_TRUE(entrada.teclas()[KEY_F8]) << "las teclas fijas pasan tal cual";
+    teclado[KEY_LCONTROL] = teclado[KEY_W] = 1;
+    entrada.unir(EstadoMando());
+    EXPECT_TRUE(entrada.teclas()[KEY_SPACE]);
+    EXPECT_TRUE(entrada.teclas()[KEY_UP]);
+    EXPECT_FALSE(entrada.teclas()[KEY_DOWN]);
+}
+
 }

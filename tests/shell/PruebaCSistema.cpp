@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <filesystem>
 #include <thread>
 
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "tests/shell/PruebaConSimulados.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -239,6 +244,35 @@ TEST_F(PruebaModos, LoQuePasaMientrasCambiaElModoNoCuenta)
     simulados.alFijarModo = nullptr;
     simulados.avisoFoco();
     EXPECT_TRUE(sistema.tomarFocoPerdido());
+}
+
+// F10, M, - y + se guardan en el acto, y el siguiente arranque abre con
+// ellos. Un juego recién instalado no toca el volumen de Allegro.
+TEST_F(PruebaModos, LoQueCambiaElJugadorSeGuardaYVuelveAlArrancar)
+{
+    const fs::path carpeta = fs::temp_directory_path() / ("rana-sistema-" + std::to_string(::getpid()));
+    CAjustes ajustes((carpeta / "escuadron-rana.cfg").string());
+    simulados.anchoEscritorio = 1920;
+    simulados.altoEscritorio = 1080;
+    sistema.inicializar(&ajustes);
+    EXPECT_EQ(simulados.volumen, 255);
+    EXPECT_FALSE(simulados.llamo("volumen 255"));
+    for (int tecla : { KEY_F10, KEY_MINUS, KEY_MINUS_PAD, KEY_EQUALS, KEY_MINUS, KEY_M })
+        pulsar(tecla);
+    EXPECT_TRUE(simulados.llamo("volumen 204"));
+    EXPECT_EQ(simulados.volumen, 0);
+
+    sistema.finalizar();
+    simulados.llamadas.clear();
+    CAjustes siguiente((carpeta / "escuadron-rana.cfg").string());
+    sistema.inicializar(&siguiente);
+    EXPECT_TRUE(simulados.llamo("modoGrafico 0 ventana 1x"));
+    EXPECT_EQ(sistema.preferencias.volumen, 8);
+    EXPECT_TRUE(sistema.silenciado());
+    EXPECT_EQ(simulados.volumen, 0);
+    pulsar(KEY_M);
+    EXPECT_EQ(simulados.volumen, 204);
+    fs::remove_all(carpeta);
 }
 
 // Un modo que no abre devuelve el anterior con el mismo driver del arranque;

@@ -38,6 +38,12 @@ TEST(PruebaEscala, F10RecorreLosFactoresQueCabenYLaPantallaCompletaLlegaAlBorde)
     EXPECT_EQ(completa.factor, 2);
     EXPECT_EQ(completa.ancho, 1920);
     EXPECT_EQ(completa.alto, 1080);
+    // Estirada: el 4:3 a toda la altura, o a todo el ancho si el escritorio es más estrecho.
+    const ModoPantalla estirada = modoPantallaCompleta(1920, 1080, true);
+    EXPECT_EQ(estirada.anchoImagen, 1440);
+    EXPECT_EQ(estirada.altoImagen, 1080);
+    EXPECT_EQ(modoPantallaCompleta(1280, 1024, true).altoImagen, 960);
+    EXPECT_EQ(completa.anchoImagen, 1280);
     const ModoPantalla ventana = modoVentana(3);
     EXPECT_FALSE(ventana.completa);
     EXPECT_EQ(ventana.ancho, 1920);
@@ -101,6 +107,38 @@ TEST(PruebaEscala, ConMasDeOchoBitsPorComponenteRedondea)
     ampliador.ampliar(pagina, reinterpret_cast<uint8_t*>(destino), sizeof destino, 1);
     EXPECT_EQ(destino[0], 0x3FFFFFFFu);
     EXPECT_EQ(destino[1], 530u << 20);
+    destroy_bitmap(pagina);
+}
+
+// Estirada a 9/4 (1440 de 640): cada columna de la página ocupa dos o tres,
+// sin mezclar colores, y en orden.
+TEST(PruebaEscala, EstirarRepiteColumnasYFilasSinMezclarColores)
+{
+    BITMAP* pagina = create_bitmap(4, 2);
+    for (int x = 0; x < 4; ++x)
+        for (int y = 0; y < 2; ++y)
+            putpixel(pagina, x, y, makecol(60 * x, 200 * y, 0));
+    CAmpliador ampliador;
+    ampliador.preparar(0xFF0000, 0xFF00, 0xFF);
+    const int ANCHO = 9, ALTO = 4;
+    uint32_t destino[ALTO][ANCHO];
+    ampliador.estirar(pagina, reinterpret_cast<uint8_t*>(destino), sizeof destino[0], ANCHO, ALTO);
+    auto columnaDe = [&](uint32_t pixel, int y) {
+        for (int x = 0; x < 4; ++x) {
+            const int c = getpixel(pagina, x, y);
+            if (pixel == uint32_t(getr(c) << 16 | getg(c) << 8 | getb(c)))
+                return x;
+        }
+        return -1;
+    };
+    std::vector<int> columnas, ultimaFila;
+    for (int x = 0; x < ANCHO; ++x) {
+        columnas.push_back(columnaDe(destino[0][x], 0));
+        EXPECT_EQ(destino[1][x], destino[0][x]);
+        ultimaFila.push_back(columnaDe(destino[3][x], 1));
+    }
+    EXPECT_EQ(columnas, (std::vector<int>{ 0, 0, 0, 1, 1, 2, 2, 3, 3 }));
+    EXPECT_EQ(ultimaFila, columnas);
     destroy_bitmap(pagina);
 }
 

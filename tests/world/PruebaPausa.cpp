@@ -178,8 +178,8 @@ TEST_F(PruebaPausa, MCallaYDevuelveElSonido)
     };
     partida.jugarFase();
     auto cuenta = [&](const char* llamada) { return std::count(simulados.llamadas.begin(), simulados.llamadas.end(), llamada); };
-    EXPECT_EQ(cuenta("silencio"), 1);
-    EXPECT_EQ(cuenta("sonido"), 1);
+    EXPECT_EQ(cuenta("volumen 0"), 1);
+    EXPECT_EQ(cuenta("volumen 255"), 1);
     EXPECT_FALSE(sistema.silenciado());
 }
 
