@@ -1,5 +1,5 @@
-#ifndef LINEAORDENES_H
-#define LINEAORDENES_H
+#ifndef LINEA_ORDENES_H
+#define LINEA_ORDENES_H
 
 #include <string>
 
@@ -9,5 +9,17 @@ struct OpcionesLinea {
     int completa = -1;   // -1: la de los ajustes; 0: --ventana; 1: --pantalla-completa (gana la última)
     bool silencio = false;
 };
+
+enum class Orden { JUGAR, AYUDA, VERSION, ERROR };
+
+// No imprime nada: en ERROR, `problema` dice en una línea qué falla.
+// Se puede llamar tantas veces como se quiera: cada vez empieza de cero.
+Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string& problema);
+
+// El uso, en español, con todas las opciones.
+std::string textoAyuda();
+
+// "Escuadrón Rana" y la versión del proyecto.
+std::string textoVersion();
 
 #endif
