@@ -46,6 +46,8 @@ void anunciarParches()
 
 int CDispositivosAllegro::iniciarAllegro()
 {
+    // La ventana que ve el gestor nace ya en install_allegro, con el nombre que haya.
+    nombrarVentanaX11();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
     set_window_title("Escuadrón Rana");

@@ -28,6 +28,11 @@ Window ventanaExterior()
 
 }
 
+void nombrarVentanaX11()
+{
+    xwin_set_window_name("escuadron-rana", "Escuadron-rana");
+}
+
 void pedirPantallaCompletaX11(bool completa)
 {
     if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
@@ -114,6 +119,10 @@ bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, int factor, 
 }
 
 #else
+
+void nombrarVentanaX11()
+{
+}
 
 void pedirPantallaCompletaX11(bool)
 {
