@@ -19,6 +19,9 @@ const char* const RUTA_PARCHES = "musics/parches.cfg";
 
 namespace {
 
+// En UTF-8, como todo texto que recibe Allegro.
+const char* const TITULO = "Escuadrón Rana";
+
 // Orden de intentos: acelerado, por software, seguro. En X11 nada está
 // acelerado (gfx_capabilities solo trae GFX_CAN_SCROLL): se prefiere una
 // ventana, que no cambia la resolución del escritorio, y se acaba en el
@@ -50,7 +53,7 @@ int CDispositivosAllegro::iniciarAllegro()
     nombrarVentanaX11();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
-    set_window_title("Escuadrón Rana");
+    set_window_title(TITULO);
     return 0;
 }
 
@@ -78,6 +81,7 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
     if (set_gfx_mode(DRIVERS[intento], nuevo.ancho, nuevo.alto, 0, 0) != 0)
         return -1;
     asentarVentanaX11(conFoco);
+    rotularVentanaX11(TITULO);
     modo = nuevo;
     origenX = (modo.ancho - ANCHO_PAGINA * modo.factor) / 2;
     origenY = (modo.alto - ALTO_PAGINA * modo.factor) / 2;

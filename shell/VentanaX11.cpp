@@ -5,6 +5,7 @@
 #include <xalleg.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -31,6 +32,19 @@ Window ventanaExterior()
 void nombrarVentanaX11()
 {
     xwin_set_window_name("escuadron-rana", "Escuadron-rana");
+}
+
+void rotularVentanaX11(const char* tituloUtf8)
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return;
+    XLOCK();
+    Display* pantalla = _xwin.display;
+    XChangeProperty(pantalla, ventanaExterior(), XInternAtom(pantalla, "_NET_WM_NAME", False),
+                    XInternAtom(pantalla, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(tituloUtf8), static_cast<int>(std::strlen(tituloUtf8)));
+    XFlush(pantalla);
+    XUNLOCK();
 }
 
 void pedirPantallaCompletaX11(bool completa)
@@ -121,6 +135,10 @@ bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, int factor, 
 #else
 
 void nombrarVentanaX11()
+{
+}
+
+void rotularVentanaX11(const char*)
 {
 }
 

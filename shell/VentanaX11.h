@@ -15,6 +15,10 @@
 // antes. Solo guarda los nombres, sin hablar con X.
 void nombrarVentanaX11();
 
+// El título en UTF-8 (_NET_WM_NAME) junto al WM_NAME en Latin-1 que pone
+// Allegro: los escritorios de ahora leen este. Tras cada cambio de modo.
+void rotularVentanaX11(const char* tituloUtf8);
+
 // Pide al gestor de ventanas (la pista _NET_WM_STATE_FULLSCREEN) que la
 // ventana cubra la pantalla, o que la deje. Sin gestor de ventanas basta con
 // que esté en 0,0 y mida lo que el escritorio.
