@@ -45,6 +45,19 @@ void anunciarParches()
     override_config_data(config.c_str(), static_cast<int>(config.size()));
 }
 
+// Con los colores del archivo, sin bajarlos a los 16 bits de la pantalla.
+BITMAP* cargarIcono()
+{
+    const std::string ruta = rutaRecurso("graphics/icono.bmp");
+    if (!archivoBmpSano(ruta.c_str()))
+        return nullptr;
+    const int conversion = get_color_conversion();
+    set_color_conversion(COLORCONV_NONE);
+    BITMAP* icono = load_bitmap(ruta.c_str(), nullptr);
+    set_color_conversion(conversion);
+    return icono;
+}
+
 }
 
 int CDispositivosAllegro::iniciarAllegro()
@@ -54,6 +67,7 @@ int CDispositivosAllegro::iniciarAllegro()
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
     set_window_title(TITULO);
+    icono = cargarIcono();
     return 0;
 }
 
@@ -82,6 +96,7 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
         return -1;
     asentarVentanaX11(conFoco);
     rotularVentanaX11(TITULO);
+    ponerIconoX11(icono);
     modo = nuevo;
     origenX = (modo.ancho - ANCHO_PAGINA * modo.factor) / 2;
     origenY = (modo.alto - ALTO_PAGINA * modo.factor) / 2;
@@ -311,5 +326,8 @@ void CDispositivosAllegro::quitarTemporizador()
 
 void CDispositivosAllegro::salirAllegro()
 {
+    if (icono)
+        destroy_bitmap(icono);
+    icono = nullptr;
     allegro_exit();
 }

@@ -19,6 +19,10 @@ void nombrarVentanaX11();
 // Allegro: los escritorios de ahora leen este. Tras cada cambio de modo.
 void rotularVentanaX11(const char* tituloUtf8);
 
+// El icono de la ventana (_NET_WM_ICON): el magenta de máscara es lo
+// transparente. Sin icono no hace nada. Tras cada cambio de modo.
+void ponerIconoX11(BITMAP* icono);
+
 // Pide al gestor de ventanas (la pista _NET_WM_STATE_FULLSCREEN) que la
 // ventana cubra la pantalla, o que la deje. Sin gestor de ventanas basta con
 // que esté en 0,0 y mida lo que el escritorio.
