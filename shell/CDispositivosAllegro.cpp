@@ -19,6 +19,9 @@ const char* const RUTA_PARCHES = "musics/parches.cfg";
 
 namespace {
 
+// En UTF-8, como todo texto que recibe Allegro.
+const char* const TITULO = "Escuadrón Rana";
+
 // Orden de intentos: acelerado, por software, seguro. En X11 nada está
 // acelerado (gfx_capabilities solo trae GFX_CAN_SCROLL): se prefiere una
 // ventana, que no cambia la resolución del escritorio, y se acaba en el
@@ -42,13 +45,29 @@ void anunciarParches()
     override_config_data(config.c_str(), static_cast<int>(config.size()));
 }
 
+// Con los colores del archivo, sin bajarlos a los 16 bits de la pantalla.
+BITMAP* cargarIcono()
+{
+    const std::string ruta = rutaRecurso("graphics/icono.bmp");
+    if (!archivoBmpSano(ruta.c_str()))
+        return nullptr;
+    const int conversion = get_color_conversion();
+    set_color_conversion(COLORCONV_NONE);
+    BITMAP* icono = load_bitmap(ruta.c_str(), nullptr);
+    set_color_conversion(conversion);
+    return icono;
+}
+
 }
 
 int CDispositivosAllegro::iniciarAllegro()
 {
+    // La ventana que ve el gestor nace ya en install_allegro, con el nombre que haya.
+    nombrarVentanaX11();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
-    set_window_title("Escuadrón Rana");
+    set_window_title(TITULO);
+    icono = cargarIcono();
     return 0;
 }
 
@@ -76,6 +95,8 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
     if (set_gfx_mode(DRIVERS[intento], nuevo.ancho, nuevo.alto, 0, 0) != 0)
         return -1;
     asentarVentanaX11(conFoco);
+    rotularVentanaX11(TITULO);
+    ponerIconoX11(icono);
     modo = nuevo;
     origenX = (modo.ancho - modo.anchoImagen) / 2;
     origenY = (modo.alto - modo.altoImagen) / 2;
@@ -308,5 +329,8 @@ void CDispositivosAllegro::quitarTemporizador()
 
 void CDispositivosAllegro::salirAllegro()
 {
+    if (icono)
+        destroy_bitmap(icono);
+    icono = nullptr;
     allegro_exit();
 }

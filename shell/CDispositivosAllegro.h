@@ -51,6 +51,8 @@ private:
     CAmpliador ampliador;
     // Falso si la ventana no admite el volcado propio y amplía Allegro.
     bool ampliadorListo = false;
+    // Nulo si faltaba o estaba roto: la ventana se queda sin icono.
+    BITMAP* icono = nullptr;
 };
 
 // Índice de instrumentos para el sintetizador por software, junto a la música.

@@ -2,9 +2,12 @@
 
 #ifdef ALLEGRO_WITH_XWINDOWS
 
+#include <X11/Xatom.h>
 #include <xalleg.h>
 
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 namespace {
 
@@ -26,6 +29,58 @@ Window ventanaExterior()
     return _xwin.wm_window ? _xwin.wm_window : _xwin.window;
 }
 
+}
+
+void nombrarVentanaX11()
+{
+    xwin_set_window_name("escuadron-rana", "Escuadron-rana");
+}
+
+void rotularVentanaX11(const char* tituloUtf8)
+{
+    if (!gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return;
+    XLOCK();
+    Display* pantalla = _xwin.display;
+    XChangeProperty(pantalla, ventanaExterior(), XInternAtom(pantalla, "_NET_WM_NAME", False),
+                    XInternAtom(pantalla, "UTF8_STRING", False), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(tituloUtf8), static_cast<int>(std::strlen(tituloUtf8)));
+    XFlush(pantalla);
+    XUNLOCK();
+}
+
+// Ancho, alto y un píxel ARGB por long: así lo quiere Xlib para el formato
+// 32, aunque al servidor solo lleguen 32 bits de cada uno.
+void ponerIconoX11(BITMAP* icono)
+{
+    if (!icono || !gfx_driver || gfx_driver->id != GFX_XWINDOWS || !_xwin.display)
+        return;
+    const int profundidad = bitmap_color_depth(icono);
+    std::vector<unsigned long> datos;
+    datos.reserve(2 + size_t(icono->w) * icono->h);
+    datos.push_back(static_cast<unsigned long>(icono->w));
+    datos.push_back(static_cast<unsigned long>(icono->h));
+    for (int y = 0; y < icono->h; ++y)
+        for (int x = 0; x < icono->w; ++x) {
+            const int p = getpixel(icono, x, y);
+            const unsigned long r = getr_depth(profundidad, p), g = getg_depth(profundidad, p),
+                                b = getb_depth(profundidad, p);
+            const bool mascara = r == 255 && g == 0 && b == 255;
+            datos.push_back(mascara ? 0 : 0xFF000000ul | r << 16 | g << 8 | b);
+        }
+    XLOCK();
+    Display* pantalla = _xwin.display;
+    // Lo que no cabe en una petición haría caer al juego con un error de X.
+    long cabe = XExtendedMaxRequestSize(pantalla);
+    if (!cabe)
+        cabe = XMaxRequestSize(pantalla);
+    if (static_cast<long>(datos.size()) + 16 <= cabe) {
+        XChangeProperty(pantalla, ventanaExterior(), XInternAtom(pantalla, "_NET_WM_ICON", False), XA_CARDINAL, 32,
+                        PropModeReplace, reinterpret_cast<const unsigned char*>(datos.data()),
+                        static_cast<int>(datos.size()));
+        XFlush(pantalla);
+    }
+    XUNLOCK();
 }
 
 void pedirPantallaCompletaX11(bool completa)
@@ -117,6 +172,18 @@ bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPa
 }
 
 #else
+
+void nombrarVentanaX11()
+{
+}
+
+void rotularVentanaX11(const char*)
+{
+}
+
+void ponerIconoX11(BITMAP*)
+{
+}
 
 void pedirPantallaCompletaX11(bool)
 {

@@ -10,6 +10,20 @@
 // la resolución y un volcado ampliado barato. Fuera de X no hace nada y
 // devuelve falso, y entonces se queda lo que haga Allegro.
 
+// Nombre y clase de la ventana (WM_CLASS: escuadron-rana, Escuadron-rana),
+// con los que el escritorio la junta con su entrada del menú. Allegro los
+// pone al crear sus ventanas, y la de fuera la crea ya install_allegro: va
+// antes. Solo guarda los nombres, sin hablar con X.
+void nombrarVentanaX11();
+
+// El título en UTF-8 (_NET_WM_NAME) junto al WM_NAME en Latin-1 que pone
+// Allegro: los escritorios de ahora leen este. Tras cada cambio de modo.
+void rotularVentanaX11(const char* tituloUtf8);
+
+// El icono de la ventana (_NET_WM_ICON): el magenta de máscara es lo
+// transparente. Sin icono no hace nada. Tras cada cambio de modo.
+void ponerIconoX11(BITMAP* icono);
+
 // Pide al gestor de ventanas (la pista _NET_WM_STATE_FULLSCREEN) que la
 // ventana cubra la pantalla, o que la deje. Sin gestor de ventanas basta con
 // que esté en 0,0 y mida lo que el escritorio.

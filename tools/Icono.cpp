@@ -58,8 +58,29 @@ std::string rutaIcono(int lado)
     return "iconos/escuadron-rana-" + std::to_string(lado) + ".png";
 }
 
+namespace {
+
+// El BMP no lleva transparencia: cada píxel del borde suavizado pasa a opaco
+// o a máscara según pese más, y el borde sale algo dentado.
+void generarIconoVentana(const CarpetaSalida& salida)
+{
+    const int lado = LADO_ICONO_VENTANA;
+    const std::vector<uint8_t> rgba = pixelesIcono(lado);
+    Lienzo lienzo(lado, lado, colores::MAGENTA_MASCARA);
+    for (int y = 0; y < lado; ++y)
+        for (int x = 0; x < lado; ++x) {
+            const uint8_t* p = &rgba[(size_t(y) * lado + x) * 4];
+            if (p[3] >= 128)
+                putpixel(lienzo.bmp(), x, y, aPixel({p[0], p[1], p[2]}));
+        }
+    lienzo.guardarEn(salida, RUTA_ICONO_VENTANA);
+}
+
+}
+
 void generarIconos(const CarpetaSalida& salida)
 {
     for (int lado : LADOS_ICONO)
         salida.escribir(rutaIcono(lado), codificarPng(lado, lado, pixelesIcono(lado)));
+    generarIconoVentana(salida);
 }

@@ -16,6 +16,7 @@ esperados="games/escuadron-rana
 $D/graphics/comunes.bmp
 $D/graphics/enemigos.bmp
 $D/graphics/fase1.bmp
+$D/graphics/icono.bmp
 $D/graphics/main.bmp
 $D/graphics/pelmora.bmp
 $D/graphics/rana.bmp

@@ -20,7 +20,7 @@ paso "$(basename "$deb"): $(stat -c %s "$deb") bytes en $(msDesde "$inicio") ms"
 [ "$(dpkg-deb -f "$deb" Package)" = escuadron-rana ] || fallar "el paquete no se llama escuadron-rana"
 archivos=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
 D=./usr/share/games/escuadron-rana
-for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,enemigos,comunes,rana,fase1}.bmp \
+for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,enemigos,comunes,rana,fase1,icono}.bmp \
         $D/maps/fase1.map $D/musics/{fase1.mid,tokecillo.mid,parches.cfg} \
         ./usr/share/applications/io.github.escuadron_rana.desktop \
         ./usr/share/metainfo/io.github.escuadron_rana.metainfo.xml \
@@ -28,10 +28,10 @@ for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,enemigos,co
         ./usr/share/man/man6/escuadron-rana.6.gz ./usr/share/doc/escuadron-rana/{README.md,copyright,changelog.gz}; do
     grep -qxF "$esperado" <<< "$archivos" || fallar "al paquete le falta $esperado"
 done
-[ "$(wc -l <<< "$archivos")" -eq 20 ] || fallar "el paquete trae otros archivos: $archivos"
+[ "$(wc -l <<< "$archivos")" -eq 21 ] || fallar "el paquete trae otros archivos: $archivos"
 dpkg-deb -c "$deb" | awk '$6 == "./usr/games/escuadron-rana"' | grep -q '^-rwxr-xr-x' ||
     fallar "el juego del paquete no es ejecutable"
-paso "el paquete trae sus 20 archivos bajo /usr"
+paso "el paquete trae sus 21 archivos bajo /usr"
 
 depende=$(dpkg-deb -f "$deb" Depends)
 paso "Depends: $depende"

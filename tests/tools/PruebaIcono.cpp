@@ -1,7 +1,9 @@
 #include "tests/tools/AllegroSinPantalla.h"
+#include "tools/CarpetaSalida.h"
 #include "tools/EscritorPng.h"
 #include "tools/Icono.h"
 
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -97,6 +99,29 @@ TEST(PruebaIcono, EmblemaSobreFondoTransparente)
             EXPECT_GT(medios, 0) << "los bordes reducidos se suavizan";
         }
     }
+}
+
+// El de la ventana, cargado como lo carga el juego: máscara en las esquinas
+// y el emblema opaco en medio.
+TEST(PruebaIcono, ElDeLaVentanaEsUnBmpConMascara)
+{
+    arrancarAllegroSinPantalla();
+    CarpetaTemporal carpeta;
+    generarIconos(CarpetaSalida(carpeta.ruta()));
+    BITMAP* icono = load_bitmap(carpeta.archivo(RUTA_ICONO_VENTANA).c_str(), nullptr);
+    ASSERT_NE(icono, nullptr);
+    EXPECT_EQ(icono->w, 64);
+    EXPECT_EQ(icono->h, 64);
+    const int d = bitmap_color_depth(icono);
+    auto magenta = [&](int x, int y) {
+        const int p = getpixel(icono, x, y);
+        return getr_depth(d, p) == 255 && getg_depth(d, p) == 0 && getb_depth(d, p) == 255;
+    };
+    EXPECT_TRUE(magenta(0, 0) && magenta(63, 0) && magenta(0, 63) && magenta(63, 63));
+    for (int y = 28; y < 36; ++y)
+        for (int x = 28; x < 36; ++x)
+            EXPECT_FALSE(magenta(x, y)) << x << "," << y;
+    destroy_bitmap(icono);
 }
 
 }
