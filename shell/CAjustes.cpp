@@ -1,5 +1,7 @@
 #include "shell/CAjustes.h"
 
+#include "shell/CCapaConfig.h"
+
 #include <allegro.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -175,6 +177,7 @@ std::vector<Entrada> entradasDe(const Preferencias& p, const std::string (&nombr
 // pudo escribirlo, y con el disco lleno quedaría un archivo a medias.
 bool coincide(const std::string& ruta, const std::vector<Entrada>& entradas)
 {
+    CCapaConfig sinCapa;
     push_config_state();
     set_config_file(ruta.c_str());
     bool iguales = true;
@@ -233,6 +236,7 @@ Preferencias CAjustes::cargar()
         avisar(archivo + " ocupa " + std::to_string(tamano) + " bytes y no puede ser de ajustes; se usan los valores por defecto");
         roto = true;
     } else {
+        CCapaConfig sinCapa;
         push_config_state();
         set_config_file(archivo.c_str());
         // Sin cortocircuito: cada valor que no vale tiene su aviso.
@@ -352,12 +356,15 @@ std::string CAjustes::escribirTemporal()
     }
     close(descriptor);
     const std::vector<Entrada> entradas = entradasDe(enArchivo, nombresTeclas);
-    push_config_state();
+    {
+        CCapaConfig sinCapa;
+        push_config_state();
     set_config_file(temporal.c_str());
-    for (const Entrada& e : entradas)
-        set_config_string(e.seccion, e.clave, e.valor.c_str());
-    flush_config_file();
-    pop_config_state();
+        for (const Entrada& e : entradas)
+            set_config_string(e.seccion, e.clave, e.valor.c_str());
+        flush_config_file();
+        pop_config_state();
+    }
     if (!asentar(temporal) || !coincide(temporal, entradas)) {
         avisarSinGuardar("no se pudo escribir entero");
         std::remove(temporal.c_str());

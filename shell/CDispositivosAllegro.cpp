@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "shell/CCapaConfig.h"
 #include "shell/Dialogo.h"
 #include "shell/Escala.h"
 #include "shell/ImagenBmp.h"
@@ -41,8 +42,7 @@ void anunciarParches()
         return;
     char ruta[1024];
     canonicalize_filename(ruta, indice.c_str(), sizeof ruta);
-    std::string config = std::string("[sound]\npatches = ") + ruta + "\n";
-    override_config_data(config.c_str(), static_cast<int>(config.size()));
+    CCapaConfig::poner(std::string("[sound]\npatches = ") + ruta + "\n");
 }
 
 // Con los colores del archivo, sin bajarlos a los 16 bits de la pantalla.

@@ -1,7 +1,7 @@
 #include "shell/CEntrada.h"
 
 CEntrada::CEntrada()
-    : teclado(nullptr), conMando(false), cambiadas(false), elegidas(), zonaMuerta(Preferencias().zonaMuerta),
+    : teclado(nullptr), conMando(false), cambiadas(false), partida(false), elegidas(), zonaMuerta(Preferencias().zonaMuerta),
       botonRetenido(false), unidas(), atendida()
 {
     asignarTeclas(TECLAS_JUEGO, zonaMuerta);
@@ -36,8 +36,8 @@ void CEntrada::unir(const EstadoMando& mando)
         return;
     for (int tecla = 0; tecla < KEY_MAX; ++tecla)
         unidas[tecla] = teclado[tecla];
-    // La tecla de siempre no hace nada si la acción tiene otra.
-    for (int a = 0; a < NUM_ACCIONES; ++a)
+    // En la partida la tecla de siempre no hace nada si la acción tiene otra.
+    for (int a = 0; partida && a < NUM_ACCIONES; ++a)
         unidas[TECLAS_JUEGO[a]] = teclado[elegidas[a]];
     unidas[KEY_UP] |= mando.arriba || mando.ejeY < -zonaMuerta;
     unidas[KEY_DOWN] |= mando.abajo || mando.ejeY > zonaMuerta;
@@ -55,7 +55,7 @@ void CEntrada::retenerBoton()
     botonRetenido = true;
     if (!propias())
         return;
-    unidas[KEY_SPACE] = teclado[elegidas[DISPARO]];
+    unidas[KEY_SPACE] = teclado[KEY_SPACE];
     unidas[KEY_1] = teclado[KEY_1];
 }
 

@@ -20,6 +20,9 @@ public:
     // cuenta la palanca: en reposo nunca marca cero del todo.
     void asignarTeclas(const int (&elegidas)[NUM_ACCIONES], int zonaMuerta);
     volatile char* teclas() { return propias() ? unidas : teclado; }
+    // Las teclas elegidas solo valen en la partida: la presentación y el
+    // título se pasan con Espacio, como dicen sus dibujos.
+    void jugando(bool enPartida) { partida = enPartida; }
     bool hayMando() const { return conMando; }
 
     // El arreglo que lee el juego: el teclado, con la tecla de cada acción
@@ -37,6 +40,7 @@ private:
     volatile char* teclado;
     bool conMando;
     bool cambiadas;
+    bool partida;
     int elegidas[NUM_ACCIONES];
     int zonaMuerta;
     bool botonRetenido;

@@ -112,7 +112,9 @@ void CJuego::jugar()
 {
     CPartida partida;
     partida.fase = new CFase1();
+    sistema.entrada.jugando(true);
     partida.jugarFase();
+    sistema.entrada.jugando(false);
     sistema.limpiarPagina();
 }
 

@@ -9,6 +9,9 @@ CARPETA_JUEGO=$(cd "$1" && pwd)
 CERRAR_VENTANA=${2:-}
 TRABAJO=$(mktemp -d /tmp/rana-e2e.XXXXXX)
 JUEGO="$TRABAJO/juego"
+# Los ajustes del juego van a la carpeta de la prueba: ni se leen los de
+# quien la corre ni se tocan.
+export XDG_CONFIG_HOME="$TRABAJO/config"
 WID=""
 # El tamaño y la profundidad de la pantalla del Xvfb; las pruebas de la
 # ventana ampliada lo cambian.
@@ -61,7 +64,7 @@ copiarJuego() {
 }
 
 lanzarJuego() {
-    (cd "$JUEGO" && exec ./escuadron-rana >salida 2>errores) &
+    (cd "$JUEGO" && exec ./escuadron-rana "$@" >salida 2>errores) &
     PID_JUEGO=$!
 }
 
@@ -186,7 +189,7 @@ esperarFin() {
 # Lanza el juego y lo deja en el menú: el Espacio sostenido desde la
 # presentación acaba también la espera del título, sin música.
 llegarAlMenu() {
-    lanzarJuego
+    lanzarJuego "$@"
     esperarVentana "Escuadr"
     esperarPantalla "$JUEGO/graphics/pelmora.bmp"
     xdotool windowfocus --sync "$WID"
@@ -222,14 +225,16 @@ empezarPartida() {
     esperarPartida 10
 }
 
-# F8 sostenida mientras sale una andanada: el juego guarda el cuadro anterior.
+# F8 sostenida mientras sale una andanada: el juego guarda el cuadro
+# anterior. Dispara con Espacio, o con la tecla dada.
 disparoConCaptura() {
+    local tecla=${1:-space}
     xdotool windowfocus --sync "$WID"
     xdotool keydown F8
     sleep 0.05
-    xdotool keydown space
+    xdotool keydown "$tecla"
     sleep 0.1
-    xdotool keyup space
+    xdotool keyup "$tecla"
     sleep 0.05
     xdotool keyup F8
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "shell/CAjustes.h"
+#include "shell/CCapaConfig.h"
 #include "tests/shell/CDispositivosSimulados.h"
 
 namespace fs = std::filesystem;
@@ -48,6 +49,9 @@ protected:
 // órdenes vale solo para esta y nunca llega al archivo.
 TEST_F(PruebaAjustes, LoQueCambiaElJugadorVuelveYLaLineaDeOrdenesNoSeGuarda)
 {
+    // La capa con la que el juego dice dónde están los instrumentos ni se
+    // come lo que se guarda ni se pierde.
+    CCapaConfig::poner("[sound]\npatches = /tmp/parches.cfg\n");
     escribir("[teclas]\ndisparo = A\n[mando]\nzona_muerta = 20\n");
     OpcionesLinea linea;
     linea.escala = 3;
@@ -74,6 +78,8 @@ TEST_F(PruebaAjustes, LoQueCambiaElJugadorVuelveYLaLineaDeOrdenesNoSeGuarda)
     EXPECT_EQ(leidas.teclas[DISPARO], KEY_A);
     EXPECT_EQ(leidas.teclas[ARRIBA], KEY_UP);
     EXPECT_FALSE(fs::exists(ruta + ".roto")) << "un archivo que se entendió entero no es roto";
+    EXPECT_STREQ(get_config_string("sound", "patches", ""), "/tmp/parches.cfg");
+    CCapaConfig::poner("");
 }
 
 // Cada archivo que no se entiende: el juego arranca con lo que sí valía,

@@ -127,7 +127,7 @@ TEST_F(PruebaCEntrada, StartEsUnaPulsacionDePCadaVez)
 }
 
 // Con otra tecla para disparar, ella es la que pulsa Espacio en el arreglo
-// del juego, y Espacio ya no dispara; también sin mando.
+// que lee la partida, y Espacio ya no dispara; también sin mando.
 TEST(PruebaTeclasElegidas, LaTeclaElegidaHaceDeLaDeSiempreYEstaYaNo)
 {
     volatile char teclado[KEY_MAX] = {};
@@ -136,6 +136,9 @@ TEST(PruebaTeclasElegidas, LaTeclaElegidaHaceDeLaDeSiempreYEstaYaNo)
     int elegidas[NUM_ACCIONES] = { KEY_W, KEY_S, KEY_LEFT, KEY_RIGHT, KEY_LCONTROL, KEY_P };
     entrada.asignarTeclas(elegidas, 48);
     teclado[KEY_SPACE] = teclado[KEY_UP] = teclado[KEY_F8] = 1;
+    entrada.unir(EstadoMando());
+    EXPECT_TRUE(entrada.teclas()[KEY_SPACE]) << "fuera de la partida Espacio sigue pasando la presentación";
+    entrada.jugando(true);
     entrada.unir(EstadoMando());
     EXPECT_FALSE(entrada.teclas()[KEY_SPACE]);
     EXPECT_FALSE(entrada.teclas()[KEY_UP]);
