@@ -7,4 +7,4 @@ instalarPaquetes $PAQUETES_JUEGO
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 cmake --build build -j "$(nproc)"
 cd build/bin
-exec ./escuadron-rana
+exec ./escuadron-rana "$@"
