@@ -1,6 +1,5 @@
 #include "shell/CSistema.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "shell/CDispositivosAllegro.h"
@@ -24,7 +23,7 @@ CSistema::CSistema()
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
-      relojParado(false), focoPerdido(false), ajustes(nullptr)
+      relojParado(false), focoPerdido(false), volumen(preferencias), ajustes(nullptr)
 {
     if (!instancia)
         instancia = this;
@@ -48,6 +47,7 @@ void CSistema::inicializar(CAjustes* ajustesDados)
     focoPerdido.store(false, std::memory_order_relaxed);
     ajustes = ajustesDados;
     ventana.usarDispositivos(dispositivos);
+    volumen.usarDispositivos(dispositivos);
     if (dispositivos->iniciarAllegro() != 0)
         throw CExcepcion(ERROR_ALLEGRO);
     allegroIniciado = true;
@@ -100,19 +100,12 @@ void CSistema::cambiarModo(const ModoPantalla& nuevo)
     dispositivos->presentar(paginaVisible);
 }
 
-// Sin tarjeta de sonido el sintetizador no arranca; el juego sigue mudo. Un
-// juego recién instalado suena a todo volumen sin tocar el de Allegro.
+// Sin tarjeta de sonido el sintetizador no arranca; el juego sigue mudo.
 void CSistema::instalarSonido()
 {
     if (dispositivos->instalarSonido(true) != 0)
         dispositivos->instalarSonido(false);
-    if (preferencias.silencio || preferencias.volumen != Preferencias::VOLUMEN_MAXIMO)
-        aplicarVolumen();
-}
-
-void CSistema::aplicarVolumen()
-{
-    dispositivos->fijarVolumen(preferencias.silencio ? 0 : preferencias.volumen * 255 / Preferencias::VOLUMEN_MAXIMO);
+    volumen.arrancar();
 }
 
 void CSistema::recordar(Ajuste cual)
@@ -310,15 +303,9 @@ void CSistema::atenderEntrada()
     if (entrada.hayMando())
         dispositivos->leerMando(mando);
     entrada.unir(mando);
-    if (entrada.pulsacion(KEY_M))
-        alternarSilencio();
-    // Las dos teclas de cada lado se miran siempre: cada una anota cuándo se suelta.
-    bool bajar = entrada.pulsacion(KEY_MINUS);
-    bajar |= entrada.pulsacion(KEY_MINUS_PAD);
-    bool subir = entrada.pulsacion(KEY_EQUALS);
-    subir |= entrada.pulsacion(KEY_PLUS_PAD);
-    if (bajar != subir)
-        cambiarVolumen(subir ? 1 : -1);
+    Ajuste cambio;
+    if (volumen.atender(entrada, cambio))
+        recordar(cambio);
     if (entrada.pulsacion(KEY_F10)) {
         const ModoPantalla siguiente = ventana.siguienteTamano();
         if (siguiente.factor != ventana.modo().factor) {
@@ -332,23 +319,6 @@ void CSistema::atenderEntrada()
         preferencias.completa = ventana.modo().completa;
         recordar(Ajuste::COMPLETA);
     }
-}
-
-void CSistema::alternarSilencio()
-{
-    preferencias.silencio = !preferencias.silencio;
-    aplicarVolumen();
-    recordar(Ajuste::SILENCIO);
-}
-
-void CSistema::cambiarVolumen(int paso)
-{
-    const int nuevo = std::clamp(preferencias.volumen + paso, 0, int(Preferencias::VOLUMEN_MAXIMO));
-    if (nuevo == preferencias.volumen)
-        return;
-    preferencias.volumen = nuevo;
-    aplicarVolumen();
-    recordar(Ajuste::VOLUMEN);
 }
 
 void CSistema::reposo(bool dormido)

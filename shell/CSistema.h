@@ -11,6 +11,7 @@
 #include "shell/CDispositivos.h"
 #include "shell/CEntrada.h"
 #include "shell/CVentana.h"
+#include "shell/CVolumen.h"
 #include "shell/Preferencias.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
@@ -91,10 +92,7 @@ public:
     static void avisarFocoPerdido();
     bool tomarFocoPerdido();
 
-    void alternarSilencio();
     bool silenciado() const { return preferencias.silencio; }
-    // Un paso más alto o más bajo, entre 0 y el máximo.
-    void cambiarVolumen(int paso);
 
     // Duerme hasta que el reloj deje de marcar ese tick.
     void esperarTickDistinto(uint32_t tick);
@@ -131,7 +129,6 @@ private:
     // F10 y F11: otro modo con la pantalla ya abierta, y la página visible otra vez.
     void cambiarModo(const ModoPantalla& nuevo);
     void instalarSonido();
-    void aplicarVolumen();
     void crearPaginas();
     // Lo que el jugador acaba de cambiar, al archivo de ajustes si lo hay.
     void recordar(Ajuste cual);
@@ -144,6 +141,7 @@ private:
     std::atomic<bool> relojParado;
     std::atomic<bool> focoPerdido;
     CVentana ventana;
+    CVolumen volumen;
     CAjustes* ajustes;
 };
 

@@ -4,7 +4,8 @@
 # abrir nada; --escala 1 abre 640x480 y no se guarda; F10 y M se recuerdan en
 # el arranque siguiente; la ventana lleva su clase, su nombre en UTF-8 y su
 # icono también tras F11; con otra tecla para disparar, Espacio ya no
-# dispara; y un archivo de ajustes con basura deja jugar y queda en .roto.
+# dispara; la pantalla completa estirada llena la altura; y un archivo de
+# ajustes con basura deja jugar y queda en .roto.
 PANTALLA_XVFB=1920x1080x24
 source "$(dirname "$0")/comun.sh" "$@"
 
@@ -96,6 +97,34 @@ disparoConCaptura Control_L
 esperarCaptura "$JUEGO/snap0.bmp"
 volverAlMenuYSalir
 paso "con disparo = Control_L dispara Control_L y Espacio no"
+
+# Con completa = si abre ya en pantalla completa; estirada, la página 4:3 a
+# toda la altura: 1440x1080 en medio y 240 columnas negras a cada lado.
+esperarEstirada() {
+    local dibujo=$1 d=""
+    for _ in $(seq 25); do
+        capturarVentana "$TRABAJO/estirada.png" &&
+            convert "$TRABAJO/estirada.png" -crop 1440x1080+240+0 +repage -sample 640x480 "$TRABAJO/reducida.png" &&
+            d=$(diferencias "$TRABAJO/reducida.png" "$dibujo")
+        [ "$d" -lt 3072 ] 2>/dev/null && return 0
+        sleep 0.2
+    done
+    fallar "en medio no está $(basename "$dibujo") estirado ($d píxeles distintos)"
+}
+sed -i 's/^completa *=.*/completa = si/; s/^estirada *=.*/estirada = si/' "$AJUSTES"
+lanzarJuego
+esperarVentana "Escuadr"
+esperarGeometria 1920x1080+0+0
+esperarEstirada "$JUEGO/graphics/pelmora.bmp"
+bordes=$(convert "$TRABAJO/estirada.png" \( +clone -crop 240x1080+0+0 \) \( -clone 0 -crop 240x1080+1680+0 \) \
+    -delete 0 -append -format '%[max]' info:)
+[ "$bordes" = 0 ] || fallar "los lados de la imagen estirada no son negros (máximo $bordes)"
+xdotool windowfocus --sync "$WID"
+xdotool keydown space
+esperarEstirada "$JUEGO/graphics/main.bmp"
+xdotool keyup space
+salirDelMenu
+paso "completa y estirada: la presentación y el menú a 1440x1080 entre dos bandas negras"
 
 head -c 4096 /dev/urandom > "$AJUSTES"
 cp "$AJUSTES" "$TRABAJO/basura.cfg"
