@@ -229,8 +229,10 @@ Preferencias CAjustes::cargar()
         nombre.clear();
     std::error_code error;
     const std::uintmax_t tamano = fs::file_size(archivo, error);
-    if (error) {
-        if (fs::exists(archivo, error))
+    if (error || access(archivo.c_str(), R_OK) != 0) {
+        // Uno que está pero no se puede leer tampoco se pisa sin apartarlo antes.
+        roto = fs::exists(archivo, error);
+        if (roto)
             avisar("no se puede leer " + archivo + "; se usan los valores por defecto");
     } else if (tamano > TAMANO_MAXIMO) {
         avisar(archivo + " ocupa " + std::to_string(tamano) + " bytes y no puede ser de ajustes; se usan los valores por defecto");
@@ -334,7 +336,7 @@ bool CAjustes::guardar()
     }
     if (antesDeRenombrar)
         antesDeRenombrar(temporal);
-    if (std::rename(temporal.c_str(), archivo.c_str()) != 0) {
+    if (std::rename(temporal.c_str(), destino().c_str()) != 0) {
         avisarSinGuardar(std::strerror(errno));
         std::remove(temporal.c_str());
         return false;
@@ -345,10 +347,10 @@ bool CAjustes::guardar()
 std::string CAjustes::escribirTemporal()
 {
     std::error_code error;
-    const fs::path carpeta = fs::path(archivo).parent_path();
+    const fs::path carpeta = fs::path(destino()).parent_path();
     if (!carpeta.empty())
         fs::create_directories(carpeta, error);
-    std::string temporal = archivo + ".XXXXXX";
+    std::string temporal = destino() + ".XXXXXX";
     const int descriptor = mkstemp(temporal.data());
     if (descriptor < 0) {
         avisarSinGuardar(error ? error.message() : std::strerror(errno));
@@ -386,6 +388,17 @@ bool CAjustes::apartarRoto()
     avisar("el archivo viejo queda en " + archivo + ".roto");
     roto = false;
     return true;
+}
+
+// Si el archivo es un enlace (quien guarda su configuración en otra parte),
+// se escribe donde apunta: renombrar encima del enlace lo rompería.
+std::string CAjustes::destino() const
+{
+    std::error_code error;
+    if (!fs::is_symlink(archivo, error))
+        return archivo;
+    const fs::path apuntado = fs::weakly_canonical(archivo, error);
+    return error ? archivo : apuntado.string();
 }
 
 void CAjustes::avisarSinGuardar(const std::string& motivo)

@@ -46,6 +46,7 @@ private:
     // La ruta del temporal escrito y comprobado, o nada si no se pudo.
     std::string escribirTemporal();
     bool apartarRoto();
+    std::string destino() const;
     void avisarSinGuardar(const std::string& motivo);
 
     std::string archivo;

@@ -161,6 +161,16 @@ TEST_F(PruebaAjustes, GuardarNuncaDejaElArchivoAMedias)
     EXPECT_EQ(avisos.find("no se pueden guardar"), avisos.rfind("no se pueden guardar")) << "un solo aviso";
     EXPECT_EQ(sinCarpeta.guardadas().volumen, 1) << "el ajuste sigue en memoria";
     EXPECT_EQ(leerArchivo(ruta), antes);
+
+    // Un archivo que es un enlace sigue siéndolo: se escribe donde apunta.
+    const fs::path enlace = carpeta / "enlace.cfg";
+    fs::create_symlink(ruta, enlace);
+    CAjustes porEnlace(enlace.string());
+    partida = porEnlace.cargar();
+    partida.volumen = 3;
+    porEnlace.anotar(Ajuste::VOLUMEN, partida);
+    EXPECT_TRUE(fs::is_symlink(enlace));
+    EXPECT_EQ(CAjustes(ruta).cargar().volumen, 3);
 }
 
 TEST(PruebaRutaAjustes, SigueLaCarpetaDeConfiguracionDelEscritorio)
@@ -170,7 +180,8 @@ TEST(PruebaRutaAjustes, SigueLaCarpetaDeConfiguracionDelEscritorio)
     setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
     EXPECT_EQ(CAjustes::rutaPorDefecto(), "/tmp/xdg/escuadron-rana/escuadron-rana.cfg");
     setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(CAjustes::rutaPorDefecto(), std::string(std::getenv("HOME")) + "/.config/escuadron-rana/escuadron-rana.cfg");
+    if (const char* casa = std::getenv("HOME"))
+        EXPECT_EQ(CAjustes::rutaPorDefecto(), std::string(casa) + "/.config/escuadron-rana/escuadron-rana.cfg");
     if (antesXdg)
         setenv("XDG_CONFIG_HOME", guardada.c_str(), 1);
     else
