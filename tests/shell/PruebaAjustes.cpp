@@ -180,8 +180,9 @@ TEST(PruebaRutaAjustes, SigueLaCarpetaDeConfiguracionDelEscritorio)
     setenv("XDG_CONFIG_HOME", "/tmp/xdg", 1);
     EXPECT_EQ(CAjustes::rutaPorDefecto(), "/tmp/xdg/escuadron-rana/escuadron-rana.cfg");
     setenv("XDG_CONFIG_HOME", "", 1);
-    if (const char* casa = std::getenv("HOME"))
+    if (const char* casa = std::getenv("HOME")) {
         EXPECT_EQ(CAjustes::rutaPorDefecto(), std::string(casa) + "/.config/escuadron-rana/escuadron-rana.cfg");
+    }
     if (antesXdg)
         setenv("XDG_CONFIG_HOME", guardada.c_str(), 1);
     else
