@@ -277,9 +277,8 @@ void CAjustes::aplicarLinea(Preferencias& partida) const
 }
 
 // Una tecla que no existe, fija, o repetida: esas acciones vuelven a las suyas.
-void CAjustes::resolverTeclas(Preferencias& partida, std::function<const char*(int)> nombrarDado)
+void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const char*(int)>& nombrar)
 {
-    nombrar = std::move(nombrarDado);
     int elegidas[NUM_ACCIONES];
     for (int a = 0; a < NUM_ACCIONES; ++a) {
         elegidas[a] = TECLAS_JUEGO[a];

@@ -27,7 +27,7 @@ public:
     Preferencias cargar();
     // Las teclas del archivo, por el nombre que les da la plataforma: solo se
     // saben con el teclado instalado. Las que no valen se quedan las de siempre.
-    void resolverTeclas(Preferencias& partida, std::function<const char*(int)> nombrar);
+    void resolverTeclas(Preferencias& partida, const std::function<const char*(int)>& nombrar);
     // El jugador cambió ese ajuste en el juego: se guarda ese, de los actuales.
     void anotar(Ajuste cual, const Preferencias& actuales);
 
@@ -53,8 +53,8 @@ private:
     OpcionesLinea linea;
     Preferencias enArchivo;
     // Los nombres leídos, hasta que se resuelven; vacío si no venía.
+    // Tras resolverlas, los de las teclas elegidas, que son los que se guardan.
     std::string nombresTeclas[NUM_ACCIONES];
-    std::function<const char*(int)> nombrar;
     // El archivo traía algo que no se entendió y todavía no se ha apartado.
     bool roto;
     bool avisadoSinGuardar;
