@@ -5,6 +5,7 @@
 #include "tools/Mapa.h"
 #include "tools/Musica.h"
 #include "tools/Pantallas.h"
+#include "tools/Sonidos.h"
 
 // Sin el main "mágico" de Allegro: no hace falta END_OF_MAIN.
 #define ALLEGRO_NO_MAGIC_MAIN
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         generarHojas(salida);
         generarMapas(salida);
         generarMusica(salida);
+        generarSonidos(salida);
         generarIndiceParches(salida, INDICE_FREEPATS);
         generarIconos(salida);
     } catch (const std::exception& e) {

@@ -1,12 +1,39 @@
+#include "tests/tools/AllegroSinPantalla.h"
+#include "tools/CarpetaSalida.h"
 #include "tools/EscritorWav.h"
 #include "tools/Sintesis.h"
+#include "tools/Sonidos.h"
 
+#include <allegro.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <set>
+#include <sstream>
 
 namespace {
+
+// Los nombres que carga el juego y lo que puede durar cada efecto.
+struct Efecto {
+    const char* nombre;
+    double minimo, maximo;
+};
+const Efecto EFECTOS[] = {
+    {"disparo", 0.08, 0.16},    {"perforante", 0.1, 0.2},       {"curvo", 0.12, 0.25},
+    {"estallido", 0.12, 0.3},   {"impacto", 0.02, 0.06},        {"explosion", 0.25, 0.5},
+    {"explosion_metal", 0.5, 0.9}, {"explosion_gigante", 1.4, 1.8}, {"bala", 0.04, 0.12},
+    {"herida", 0.2, 0.4},       {"premio", 0.25, 0.45},         {"aviso_gigante", 0.8, 1.2},
+};
+
+std::string leerArchivo(const std::string& ruta)
+{
+    std::ifstream entrada(ruta, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << entrada.rdbuf();
+    return bytes.str();
+}
 
 std::uint32_t leer(const std::string& s, size_t en, int bytes)
 {
@@ -65,6 +92,57 @@ TEST(PruebaSonidos, RematarYRuido)
         suma += muestra;
     }
     EXPECT_LT(std::abs(suma / ruido.size()), 0.05) << "centrado en cero";
+}
+
+// Cada efecto, como lo carga el juego: WAV de 16 bits mono con los tamaños
+// bien puestos, de su duración, a unos -3 dBFS, sin chasquido al empezar ni
+// al acabar, y con los mismos bytes en cada generación.
+TEST(PruebaSonidos, CadaEfectoEsUnWavDeSuDuracionYVolumen)
+{
+    arrancarAllegroSinPantalla();
+    CarpetaTemporal carpeta;
+    generarSonidos(CarpetaSalida(carpeta.archivo("una")));
+    generarSonidos(CarpetaSalida(carpeta.archivo("otra")));
+    for (const Efecto& efecto : EFECTOS) {
+        SCOPED_TRACE(efecto.nombre);
+        const std::string ruta = std::string("sounds/") + efecto.nombre + ".wav";
+        const std::string wav = leerArchivo(carpeta.archivo("una/" + ruta));
+        ASSERT_GT(wav.size(), 44u);
+        EXPECT_EQ(wav, leerArchivo(carpeta.archivo("otra/" + ruta))) << "no es determinista";
+
+        const std::vector<std::int16_t> muestras = muestrasDeWav(wav);
+        const double segundos = double(muestras.size()) / 22050;
+        EXPECT_GE(segundos, efecto.minimo);
+        EXPECT_LE(segundos, efecto.maximo);
+        int pico = 0;
+        for (std::int16_t muestra : muestras)
+            pico = std::max(pico, std::abs(int(muestra)));
+        EXPECT_LE(pico, 0.7 * 32767);
+        EXPECT_GE(pico, 0.3 * 32767);
+        EXPECT_LT(std::abs(muestras.front()), 0.05 * 32767);
+        EXPECT_EQ(muestras.back(), 0);
+
+        SAMPLE* cargado = load_sample(carpeta.archivo("una/" + ruta).c_str());
+        ASSERT_NE(cargado, nullptr);
+        EXPECT_EQ(cargado->bits, 16);
+        EXPECT_EQ(cargado->stereo, 0);
+        EXPECT_EQ(cargado->freq, 22050);
+        EXPECT_EQ(cargado->len, muestras.size());
+        destroy_sample(cargado);
+    }
+}
+
+// No hay dos efectos que sean el mismo: ni con igual largo e igual comienzo.
+TEST(PruebaSonidos, CadaEfectoEsDistinto)
+{
+    CarpetaTemporal carpeta;
+    generarSonidos(CarpetaSalida(carpeta.ruta()));
+    std::set<std::string> firmas;
+    for (const Efecto& efecto : EFECTOS) {
+        const std::string wav = leerArchivo(carpeta.archivo(std::string("sounds/") + efecto.nombre + ".wav"));
+        // La cabecera lleva el largo; tras ella, los primeros 10 ms.
+        EXPECT_TRUE(firmas.insert(wav.substr(0, 44 + 2 * 220)).second) << efecto.nombre;
+    }
 }
 
 }
