@@ -2,6 +2,7 @@
 
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -75,6 +76,9 @@ void CAcorazado::alImpactar(CEntidad* otra)
         estado = 1;
         tipo = TIPO_INERTE;
         soltarPremios();
+        efectos.sonar(EFECTO_EXPLOSION_METAL, x + 100);
+    } else {
+        efectos.sonar(EFECTO_IMPACTO, x + 100);
     }
     otra->estado = 1;
 }

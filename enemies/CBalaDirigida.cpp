@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -25,6 +26,7 @@ CBalaDirigida::CBalaDirigida(double x0, double y0, double destinoX, double desti
     situar(truncar(x0), truncar(y0), TIPO_BALA, sistema.hojaComunes);
     fijarCaja(0, 0, 15, 15);
     apuntar(x0, y0, destinoX, destinoY);
+    efectos.sonar(EFECTO_BALA, x);
 }
 
 // Vector unitario del origen al destino. Un destino a la misma altura se

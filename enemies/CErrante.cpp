@@ -4,6 +4,7 @@
 #include "enemies/CPremio.h"
 #include "player/CRana.h"
 #include "shell/Azar.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -76,8 +77,11 @@ void CErrante::alImpactar(CEntidad* otra)
 {
     otra->estado = 1;
     vida -= 1;
-    if (vida > 0)
+    if (vida > 0) {
+        efectos.sonar(EFECTO_IMPACTO, x + 50);
         return;
+    }
+    efectos.sonar(EFECTO_EXPLOSION, x + 50);
     estado = 1;
     tipo = TIPO_INERTE;
     listaEntidades.agregar(new CPremio(x + 50, y + 50, -1, 800));

@@ -4,6 +4,7 @@
 #include "enemies/CPremio.h"
 #include "player/CExplosion.h"
 #include "shell/Azar.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -31,6 +32,7 @@ CGigante::CGigante() : vida(100), cuadro(0)
     situar(X_FIJA, 460, TIPO_ENEMIGO, sistema.hojaEnemigos);
     fijarCaja(36, 20, 100, 160);
     inicioEtapa = tickSalida = ultimoDisparo = ultimoCuadro = sistema.leerTicks();
+    efectos.sonar(EFECTO_AVISO_GIGANTE, X_FIJA + 70);
 }
 
 void CGigante::actualizar()
@@ -126,8 +128,13 @@ void CGigante::alImpactar(CEntidad* otra)
     if (estado == GIGANTE_MUERE)
         return;
     vida -= 1;
-    if (vida < 1)
+    // Su muerte entera es una sola explosión que crece, no una por cada estallido.
+    if (vida < 1) {
         empezarEtapa(GIGANTE_MUERE, sistema.leerTicks());
+        efectos.sonar(EFECTO_EXPLOSION_GIGANTE, x + 70);
+    } else {
+        efectos.sonar(EFECTO_IMPACTO, x + 70);
+    }
     otra->estado = 1;
 }
 

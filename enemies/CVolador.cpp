@@ -5,6 +5,7 @@
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
 #include "player/CRana.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -83,6 +84,7 @@ void CVolador::alImpactar(CEntidad* otra)
     tipo = TIPO_INERTE;
     estado = 1;
     listaEntidades.agregar(new CPremio(x + 32, y + 32, -1, 200));
+    efectos.sonar(EFECTO_EXPLOSION, x + 32);
 }
 
 void CVolador::dibujar()

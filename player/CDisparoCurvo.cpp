@@ -2,6 +2,7 @@
 
 #include "player/CDisparo.h"
 #include "player/CRana.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 
@@ -25,6 +26,7 @@ void CDisparoCurvo::actualizar()
         sistema.disparosVivos -= jugador->maxDisparos;
         listaEntidades.quitarYBorrar(this);
         explotar(ultimaX, ultimaY);
+        efectos.sonar(EFECTO_ESTALLIDO, ultimaX);
         listaEntidades.agregar(new CDisparoCurvo(ultimaX + 10, ultimaY + 10, 1));
         listaEntidades.agregar(new CDisparoCurvo(ultimaX + 10, ultimaY + 10, 0));
         return;

@@ -6,6 +6,7 @@
 #include "player/CDisparo.h"
 #include "player/CDisparoCurvo.h"
 #include "player/CDisparoPerforante.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "shell/Recursos.h"
 #include "shell/Teclas.h"
@@ -97,6 +98,8 @@ void CRana::atenderDisparo()
 void CRana::disparar()
 {
     const uint32_t nivel = static_cast<uint32_t>(potencia);
+    // Un sonido por andanada, según la familia de sus disparos.
+    efectos.sonar(nivel <= 75 ? EFECTO_DISPARO : nivel <= 200 ? EFECTO_PERFORANTE : EFECTO_CURVO, x + 70);
     if (nivel <= 25) {
         crear<CDisparo>(x + 70, y + 15);
     } else if (nivel <= 50) {
@@ -151,6 +154,7 @@ void CRana::alImpactar(CEntidad* otra)
     case TIPO_PREMIO:
         potencia += 1;
         otra->estado = 1;
+        efectos.sonar(EFECTO_PREMIO, x);
         break;
     default:
         break;
@@ -164,6 +168,7 @@ void CRana::recibirGolpe()
         return;
     energia -= 1;
     ultimoImpacto = ahora;
+    efectos.sonar(EFECTO_HERIDA, x);
     tiempoInvulnerable = PROTECCION;
     if (energia < 1)
         finPartida = 1;

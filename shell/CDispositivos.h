@@ -38,6 +38,14 @@ public:
     virtual void pausarMidi() = 0;
     virtual void reanudarMidi() = 0;
     virtual void liberarMidi(MIDI* musica) = 0;
+    // Un efecto: nulo si no se pudo leer, o si no es un WAV entero que se entienda.
+    virtual SAMPLE* cargarSonido(const char* nombre) = 0;
+    // Volumen y posición de 0 a 255 (0, a la izquierda); frecuencia en
+    // milésimas de la original. Suena una vez, en una voz de efectos.
+    virtual void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) = 0;
+    // Corta todas las copias que estén sonando.
+    virtual void pararSonido(SAMPLE* sonido) = 0;
+    virtual void liberarSonido(SAMPLE* sonido) = 0;
     virtual BITMAP* crearPagina(int ancho, int alto) = 0;
     // Carga un dibujo y aplica su paleta; nulo si no se pudo leer.
     virtual BITMAP* cargarImagen(const char* nombre) = 0;

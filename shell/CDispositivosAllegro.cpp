@@ -9,6 +9,7 @@
 #include "shell/Escala.h"
 #include "shell/ImagenBmp.h"
 #include "shell/Recursos.h"
+#include "shell/SonidoWav.h"
 #include "shell/VentanaX11.h"
 
 #ifndef _WIN32
@@ -19,6 +20,10 @@
 const char* const RUTA_PARCHES = "musics/parches.cfg";
 
 namespace {
+
+// Voces del mezclador: las de los efectos y, aparte, las de la música.
+const int VOCES_EFECTOS = 12;
+const int VOCES_MUSICA = 32;
 
 // En UTF-8, como todo texto que recibe Allegro.
 const char* const TITULO = "Escuadrón Rana";
@@ -121,11 +126,14 @@ int CDispositivosAllegro::fijarModoConmutacion(int modo)
     return set_display_switch_mode(modo);
 }
 
+// El sintetizador toca la música con voces digitales: los efectos tienen las
+// suyas aparte, y ni cortan notas de la música ni la música los calla.
 int CDispositivosAllegro::instalarSonido(bool conMidi)
 {
     if (!conMidi)
         return install_sound(DIGI_NONE, MIDI_NONE, NULL);
     anunciarParches();
+    reserve_voices(VOCES_EFECTOS, VOCES_MUSICA);
     return install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NULL);
 }
 
@@ -157,6 +165,26 @@ void CDispositivosAllegro::reanudarMidi()
 void CDispositivosAllegro::liberarMidi(MIDI* musica)
 {
     destroy_midi(musica);
+}
+
+SAMPLE* CDispositivosAllegro::cargarSonido(const char* nombre)
+{
+    return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
+}
+
+void CDispositivosAllegro::tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia)
+{
+    play_sample(sonido, volumen, pan, frecuencia, FALSE);
+}
+
+void CDispositivosAllegro::pararSonido(SAMPLE* sonido)
+{
+    stop_sample(sonido);
+}
+
+void CDispositivosAllegro::liberarSonido(SAMPLE* sonido)
+{
+    destroy_sample(sonido);
 }
 
 // Páginas en memoria: en X11 cada dibujo sobre un bitmap de vídeo es un

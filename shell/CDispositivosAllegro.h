@@ -21,6 +21,10 @@ public:
     void pausarMidi() override;
     void reanudarMidi() override;
     void liberarMidi(MIDI* musica) override;
+    SAMPLE* cargarSonido(const char* nombre) override;
+    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
+    void pararSonido(SAMPLE* sonido) override;
+    void liberarSonido(SAMPLE* sonido) override;
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;

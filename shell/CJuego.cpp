@@ -1,5 +1,6 @@
 #include "shell/CJuego.h"
 
+#include "shell/CEfectos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "shell/Recursos.h"
@@ -21,6 +22,7 @@ int CJuego::ejecutar(CAjustes* ajustes)
     bool huboError = false;
     try {
         sistema.inicializar(ajustes);
+        efectos.cargar(sistema.dispositivosActuales());
         sistema.limpiarPagina();
         presentacion();
         // Cerrar la ventana en la presentación acaba como la tecla 3.
@@ -33,6 +35,8 @@ int CJuego::ejecutar(CAjustes* ajustes)
         sistema.mostrarError(mensajeDeError(error.codigo));
         huboError = true;
     }
+    // Los efectos antes que Allegro, que se va con el apagado.
+    efectos.liberar();
     sistema.finalizar();
     return huboError ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 #include "world/CPartida.h"
 
 #include "player/CRana.h"
+#include "shell/CEfectos.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
 #include "stage/CFase.h"
@@ -85,6 +86,7 @@ void CPartida::pausar()
 {
     sistema.pararReloj();
     sistema.pausarMusica();
+    efectos.parar();
     mostrarPausa();
     sistema.reposo(true);
     while (!terminada()) {

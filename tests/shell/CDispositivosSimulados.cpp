@@ -15,6 +15,8 @@ CDispositivosSimulados::~CDispositivosSimulados()
 {
     for (MIDI* musica : musicas)
         delete musica;
+    for (auto& [sonido, nombre] : sonidos)
+        delete sonido;
     for (auto& [nombre, imagen] : imagenes)
         destroy_bitmap(imagen);
 }
@@ -84,6 +86,31 @@ void CDispositivosSimulados::pararMidi() { anotar("parar"); }
 void CDispositivosSimulados::pausarMidi() { anotar("pausar"); }
 void CDispositivosSimulados::reanudarMidi() { anotar("reanudar"); }
 void CDispositivosSimulados::liberarMidi(MIDI*) { anotar("liberar"); }
+
+// El nombre va sin la carpeta de los recursos, que en las pruebas cambia.
+SAMPLE* CDispositivosSimulados::cargarSonido(const char* nombre)
+{
+    std::string relativo = nombre;
+    relativo = relativo.substr(relativo.find("sounds/"));
+    if (anotar("sonido " + relativo) != 0)
+        return nullptr;
+    SAMPLE* sonido = new SAMPLE();
+    sonidos[sonido] = relativo;
+    return sonido;
+}
+
+void CDispositivosSimulados::tocarSonido(SAMPLE* sonido, int, int pan, int)
+{
+    anotar("efecto " + sonidos.at(sonido) + " pan " + std::to_string(pan));
+}
+
+void CDispositivosSimulados::pararSonido(SAMPLE* sonido) { anotar("parar " + sonidos.at(sonido)); }
+
+void CDispositivosSimulados::liberarSonido(SAMPLE* sonido)
+{
+    sonidos.erase(sonido);
+    delete sonido;
+}
 
 BITMAP* CDispositivosSimulados::crearPagina(int ancho, int alto)
 {

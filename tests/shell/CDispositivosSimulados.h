@@ -70,6 +70,11 @@ public:
     void pausarMidi() override;
     void reanudarMidi() override;
     void liberarMidi(MIDI* musica) override;
+    // Los efectos se anotan como "efecto sounds/x.wav pan P"; las paradas, como "parar sounds/x.wav".
+    SAMPLE* cargarSonido(const char* nombre) override;
+    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
+    void pararSonido(SAMPLE* sonido) override;
+    void liberarSonido(SAMPLE* sonido) override;
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;
@@ -93,6 +98,7 @@ public:
 private:
     int anotar(const std::string& nombre);
     std::vector<MIDI*> musicas;
+    std::map<const SAMPLE*, std::string> sonidos;
 };
 
 #endif

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Los efectos de sonido, oídos en la salida ALSA del juego llevada a un
+# archivo: con la música de la fase cambiada por una muda y sin enemigos, dos
+# segundos de partida quieta no suenan; cada Espacio suena justo después de
+# pulsarlo y no antes; y con M, los Espacios ya no suenan.
+source "$(dirname "$0")/comun.sh" "$@"
+
+# 44100 cuadros de 4 bytes por segundo.
+BYTES_SEGUNDO=176400
+
+# La amplitud mayor (de 0 a 1) entre dos bytes de la grabación.
+picoEntre() {
+    local desde=$1 hasta=$2
+    tail -c +$((desde + 1)) "$GRABACION" | head -c $((hasta - desde)) > "$TRABAJO/tramo.raw"
+    [ -s "$TRABAJO/tramo.raw" ] || { echo 0; return; }
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 |
+        awk '/Maximum amplitude/ { print $3 }'
+}
+
+# Una pulsación de Espacio; deja en PULSADO dónde iba la grabación al pulsar.
+dispararAhora() {
+    xdotool windowfocus --sync "$WID"
+    PULSADO=$(posicionGrabacion)
+    xdotool keydown space
+    sleep 0.1
+    xdotool keyup space
+}
+
+# Un MIDI de una pista sin notas que dura diez segundos: cabecera, y la
+# pista con solo su final, 1920 pulsos después. Uno que no dura nada, en
+# bucle, deja al reproductor de Allegro dando vueltas sin fin.
+musicaMuda() {
+    printf 'MThd\0\0\0\6\0\0\0\1\0\140MTrk\0\0\0\5\217\0\377\57\0' > "$1"
+}
+
+iniciarX
+copiarJuego
+musicaMuda "$JUEGO/musics/fase1.mid"
+quitarEnemigos
+grabarSonidoEn "$TRABAJO/salida.raw"
+GRABACION="$TRABAJO/salida.raw"
+llegarAlMenu
+empezarPartida
+
+sleep 0.5
+quieta=$(posicionGrabacion)
+sleep 2
+pico=$(picoEntre "$quieta" "$(posicionGrabacion)")
+paso "dos segundos de partida sin tocar nada: pico $pico"
+[ "$(posicionGrabacion)" -gt $((quieta + BYTES_SEGUNDO)) ] || fallar "apenas se grabó sonido en la partida"
+awk -v p="$pico" 'BEGIN { exit !(p < 0.01) }' || fallar "la partida quieta suena (pico $pico)"
+
+# Cada andanada se oye en el tercio de segundo que sigue a la pulsación, y
+# en el cuarto de segundo que la precede no suena nada.
+for vez in 1 2 3; do
+    sleep 0.7
+    dispararAhora
+    sleep 0.5
+    antes=$(picoEntre $((PULSADO - BYTES_SEGUNDO / 4)) "$PULSADO")
+    despues=$(picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3)))
+    paso "Espacio $vez: pico $antes antes de pulsar, $despues después"
+    awk -v a="$antes" -v d="$despues" 'BEGIN { exit !(a < 0.01 && d > 0.05) }' ||
+        fallar "el Espacio $vez no suena cuando se pulsa (pico $antes antes, $despues después)"
+done
+
+pulsar m
+for vez in 1 2; do
+    sleep 0.7
+    dispararAhora
+    sleep 0.5
+    despues=$(picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3)))
+    paso "con M, Espacio $vez: pico $despues"
+    awk -v d="$despues" 'BEGIN { exit !(d < 0.01) }' || fallar "con M el Espacio sigue sonando (pico $despues)"
+done
+
+volverAlMenuYSalir
