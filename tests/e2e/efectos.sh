@@ -2,7 +2,8 @@
 # Los efectos de sonido, oídos en la salida ALSA del juego llevada a un
 # archivo: con la música de la fase cambiada por una muda y sin enemigos, dos
 # segundos de partida quieta no suenan; cada Espacio suena justo después de
-# pulsarlo y no antes; y con M, los Espacios ya no suenan.
+# pulsarlo y no antes; y con M, los Espacios ya no suenan. Un WAV cortado no
+# deja arrancar.
 source "$(dirname "$0")/comun.sh" "$@"
 
 # 44100 cuadros de 4 bytes por segundo.
@@ -74,3 +75,10 @@ for vez in 1 2; do
 done
 
 volverAlMenuYSalir
+
+# Un efecto cortado a la mitad es un error de archivos al arrancar, como una
+# música que falta: aviso, nada de presentación, y sale con 1.
+head -c 3000 "$CARPETA_JUEGO/sounds/premio.wav" > "$JUEGO/sounds/premio.wav"
+lanzarJuego
+esperarAvisoDeArchivos "con premio.wav cortado"
+aceptarAvisoYSalirConUno "con premio.wav cortado"
