@@ -24,6 +24,9 @@ namespace {
 // Voces del mezclador: las de los efectos y, aparte, las de la música.
 const int VOCES_EFECTOS = 12;
 const int VOCES_MUSICA = 32;
+// La música de la fase sola ya llega al tope de la salida a todo volumen:
+// con ella un poco más baja caben los efectos encima sin saturar.
+const int VOLUMEN_MUSICA = 180;
 
 // En UTF-8, como todo texto que recibe Allegro.
 const char* const TITULO = "Escuadrón Rana";
@@ -134,7 +137,10 @@ int CDispositivosAllegro::instalarSonido(bool conMidi)
         return install_sound(DIGI_NONE, MIDI_NONE, NULL);
     anunciarParches();
     reserve_voices(VOCES_EFECTOS, VOCES_MUSICA);
-    return install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NULL);
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NULL) != 0)
+        return -1;
+    fijarVolumen(255);
+    return 0;
 }
 
 MIDI* CDispositivosAllegro::cargarMidi(const char* nombre)
@@ -332,7 +338,7 @@ void CDispositivosAllegro::leerMando(EstadoMando& estado)
 
 void CDispositivosAllegro::fijarVolumen(int volumen)
 {
-    set_volume(volumen, volumen);
+    set_volume(volumen, volumen * VOLUMEN_MUSICA / 255);
 }
 
 const char* CDispositivosAllegro::nombreTecla(int tecla)
