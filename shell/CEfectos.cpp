@@ -14,15 +14,17 @@ namespace {
 struct Datos {
     const char* archivo;
     // De 255: por debajo de la música, y lo que se repite mucho, más bajo.
+    // Medidos con la muerte del gigante, premios y disparos encima de la
+    // música de la fase: la salida no llega al tope.
     int volumen;
 };
 const Datos DATOS[NUM_EFECTOS] = {
-    { "sounds/disparo.wav", 110 },       { "sounds/perforante.wav", 110 },
-    { "sounds/curvo.wav", 110 },         { "sounds/estallido.wav", 120 },
-    { "sounds/impacto.wav", 90 },        { "sounds/explosion.wav", 150 },
-    { "sounds/explosion_metal.wav", 170 }, { "sounds/explosion_gigante.wav", 190 },
-    { "sounds/bala.wav", 60 },           { "sounds/herida.wav", 160 },
-    { "sounds/premio.wav", 120 },        { "sounds/aviso_gigante.wav", 150 },
+    { "sounds/disparo.wav", 94 },          { "sounds/perforante.wav", 94 },
+    { "sounds/curvo.wav", 94 },            { "sounds/estallido.wav", 102 },
+    { "sounds/impacto.wav", 77 },          { "sounds/explosion.wav", 128 },
+    { "sounds/explosion_metal.wav", 145 }, { "sounds/explosion_gigante.wav", 162 },
+    { "sounds/bala.wav", 51 },             { "sounds/herida.wav", 136 },
+    { "sounds/premio.wav", 102 },          { "sounds/aviso_gigante.wav", 128 },
 };
 
 // Frecuencia de reproducción en milésimas de la original: un 4 % arriba o abajo.
