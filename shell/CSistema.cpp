@@ -23,7 +23,8 @@ CSistema::CSistema()
       teclas(nullptr), disparosVivos(0),
       dispositivos(&dispositivosAllegro),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
-      relojParado(false), focoPerdido(false), volumen(preferencias), ajustes(nullptr)
+      relojParado(false), focoPerdido(false), cuadroFijado(false), ticksCuadro(0), teclasCuadro(),
+      volumen(preferencias), ajustes(nullptr)
 {
     if (!instancia)
         instancia = this;
@@ -331,6 +332,22 @@ void CSistema::dormir(int milisegundos)
     dispositivos->dormir(milisegundos);
 }
 
+void CSistema::fijarCuadro()
+{
+    ticksCuadro = leerReloj();
+    volatile char* vivas = entrada.teclas();
+    for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+        teclasCuadro[tecla] = vivas[tecla];
+    teclas = teclasCuadro;
+    cuadroFijado = true;
+}
+
+void CSistema::soltarCuadro()
+{
+    cuadroFijado = false;
+    teclas = entrada.teclas();
+}
+
 void CSistema::avisarCierre()
 {
     instancia->cierre.store(true, std::memory_order_relaxed);
@@ -340,6 +357,6 @@ void CSistema::avisarCierre()
 // en qué punto de él estamos.
 void CSistema::esperarTickDistinto(uint32_t tick)
 {
-    while (leerTicks() == tick)
+    while (leerReloj() == tick)
         dispositivos->dormir(1);
 }

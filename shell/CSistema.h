@@ -66,8 +66,19 @@ public:
     // Quien destruye una hoja dibujada así la olvida antes.
     void olvidarHoja(BITMAP* hoja);
 
-    uint32_t leerTicks() const { return ticks.load(std::memory_order_relaxed); }
+    // Dentro de un cuadro de la partida, el tick en que empezó; fuera, el del reloj.
+    uint32_t leerTicks() const { return cuadroFijado ? ticksCuadro : leerReloj(); }
+    // El reloj tal como va, para medir esperas.
+    uint32_t leerReloj() const { return ticks.load(std::memory_order_relaxed); }
     void fijarTicks(uint32_t valor) { ticks.store(valor, std::memory_order_relaxed); }
+
+    // El temporizador y el teclado cambian el reloj y las teclas en sus hilos,
+    // también a mitad de un cuadro. Entre fijarCuadro y soltarCuadro todo lo
+    // que se lee por el contexto (leerTicks, teclas) es lo que había al
+    // empezar el cuadro: dos entidades del mismo cuadro ven lo mismo, y una
+    // repetición puede dar a cada cuadro exactamente lo que vio.
+    void fijarCuadro();
+    void soltarCuadro();
 
     static void contarTick();
 
@@ -140,6 +151,9 @@ private:
     std::atomic<bool> cierre;
     std::atomic<bool> relojParado;
     std::atomic<bool> focoPerdido;
+    bool cuadroFijado;
+    uint32_t ticksCuadro;
+    volatile char teclasCuadro[KEY_MAX];
     CVentana ventana;
     CVolumen volumen;
     CAjustes* ajustes;

@@ -62,6 +62,7 @@ void CPartida::jugarCuadro()
         pausar();
         return;
     }
+    sistema.fijarCuadro();
     fase->avanzar(sistema.leerTicks() - inicioFase);
     fase->actualizarEntidades();
     chocarConRana();
@@ -70,6 +71,7 @@ void CPartida::jugarCuadro()
     dibujarMarcador(jugador);
     medirCuadros();
     voltear();
+    sistema.soltarCuadro();
 }
 
 // P, Start en el mando, o que otra ventana se lleve el foco.
@@ -185,6 +187,6 @@ void CPartida::medirCuadros()
 void CPartida::voltear()
 {
     sistema.esperarTickDistinto(ultimoVolteo);
-    ultimoVolteo = sistema.leerTicks();
+    ultimoVolteo = sistema.leerReloj();
     sistema.voltearPaginas();
 }

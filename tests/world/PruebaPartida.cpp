@@ -114,7 +114,7 @@ protected:
     void cadaCuadro(std::function<void(int)> accion)
     {
         simulados.alPresentar = [this, accion](int n) {
-            ticksPorCuadro.push_back(sistema.leerTicks());
+            ticksPorCuadro.push_back(sistema.leerReloj());
             accion(n);
         };
     }
@@ -161,6 +161,47 @@ TEST_F(PruebaBucle, UnCuadroPorTickYElMedidorLoCuenta)
     EXPECT_EQ(medidor[202], "101");
     EXPECT_EQ(medidor[203], "100") << "tick 202: 101 cuadros en 101 ticks";
     EXPECT_EQ(medidor[249], "100");
+}
+
+// Anota el reloj y Espacio en su actualizar; si se le da la plataforma, hace
+// correr el temporizador y cambia Espacio a mitad del cuadro, como los hilos
+// de verdad. La partida lo borra al acabar: lo anotado queda fuera.
+class CLector : public CEntidad {
+public:
+    CLector(std::vector<uint32_t>* vistos, CDispositivosSimulados* simulados) : vistos(vistos), simulados(simulados)
+    {
+        situar(0, 0, TIPO_INERTE, nullptr);
+    }
+    void actualizar() override
+    {
+        vistos->push_back(sistema.leerTicks() * 2 + (sistema.teclas[KEY_SPACE] ? 1 : 0));
+        if (!simulados)
+            return;
+        for (int i = 0; i < 3; ++i)
+            CSistema::contarTick();
+        simulados->teclas[KEY_SPACE] ^= 1;
+    }
+    void dibujar() override {}
+
+    std::vector<uint32_t>* vistos;
+    CDispositivosSimulados* simulados;
+};
+
+// Todo un cuadro ve un solo tick y unas solas teclas, las de su comienzo,
+// aunque el reloj y el teclado cambien mientras se actualiza.
+TEST_F(PruebaBucle, CadaCuadroVeUnSoloTickYUnasSolasTeclas)
+{
+    std::vector<uint32_t> primero, segundo;
+    crear<CLector>(&primero, &simulados);
+    crear<CLector>(&segundo, nullptr);
+    cadaCuadro([&](int n) {
+        if (n == 20)
+            pulsar(KEY_ESC);
+    });
+    partida.jugarFase();
+    ASSERT_EQ(primero.size(), 20u);
+    EXPECT_EQ(segundo, primero);
+    EXPECT_NE(primero[1] & 1, primero[2] & 1) << "Espacio sí cambia de un cuadro al siguiente";
 }
 
 // Un cuadro que tarda más de un tick (aquí, al mostrarse) no se retrasa más.

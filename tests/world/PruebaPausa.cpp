@@ -62,7 +62,7 @@ TEST_F(PruebaPausa, CincoSegundosDePausaNoMuevenNada)
             alPausar = foto();
         }
         if (n == 42) {
-            tickTrasPausa = sistema.leerTicks();
+            tickTrasPausa = sistema.leerReloj();
             protegidaTrasPausa = protegida();
         }
         if (n == 45)
