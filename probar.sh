@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
-# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas, dos
-# compilaciones del último commit que deben salir iguales byte a byte y, aparte,
-# las unitarias con ASan y UBSan.
+# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas y medio
+# del de repeticiones, dos compilaciones del último commit que deben salir
+# iguales byte a byte y, aparte, las unitarias con ASan y UBSan.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
@@ -36,6 +36,19 @@ if ! "$fuzz/fuzz/fuzz_lector_mapa" -max_total_time=60 -max_len="$largo" -timeout
     exit 1
 fi
 grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$fuzz/fuzz/registro.txt" || true
+
+echo "== fuzzing del lector de repeticiones: libFuzzer con ASan y UBSan, 30 s"
+# Las semillas las escribe el codificador al compilar el fuzzer.
+cmake --build "$fuzz" --target fuzz_lector_repeticion -j "$n"
+rep="$fuzz/fuzz/repeticion"
+if ! "$rep/fuzz_lector_repeticion" -max_total_time=30 -max_len=4096 -timeout=10 \
+        -dict="$rep/repeticion.dict" -artifact_prefix="$rep/" -print_final_stats=1 \
+        "$rep/corpus" "$rep/semillas" > "$rep/registro.txt" 2>&1; then
+    tail -n 60 "$rep/registro.txt"
+    echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $rep/"
+    exit 1
+fi
+grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$rep/registro.txt" || true
 
 echo "== compilaciones reproducibles del último commit"
 bash scripts/compilacion_reproducible.sh
