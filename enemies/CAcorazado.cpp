@@ -100,3 +100,9 @@ void CAcorazado::dibujar()
     else
         pintar(cuadro * 128, 100, 128, 128);
 }
+
+void CAcorazado::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << cargaDisparo << ultimoTick << cuadro << vida;
+}

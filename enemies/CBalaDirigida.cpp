@@ -69,3 +69,9 @@ void CBalaDirigida::dibujar()
 {
     pintar(20 + 15 * static_cast<int>((contadorAnimacion >> 4) & 3), 32, 15, 15);
 }
+
+void CBalaDirigida::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << posX << posY << velX << velY << contadorAnimacion << ultimoTick;
+}

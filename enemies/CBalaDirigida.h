@@ -13,6 +13,7 @@ public:
     CBalaDirigida(double x0, double y0, double destinoX, double destinoY);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     // Posición exacta; x e y son la misma truncada hacia cero.
     double posX;

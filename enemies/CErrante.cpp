@@ -97,3 +97,9 @@ void CErrante::dibujar()
     }
     pintar(static_cast<int>((sistema.leerTicks() >> 3) & 1) * 100, 0, 100, 100);
 }
+
+void CErrante::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << vida << dirY << pasos << ultimoTick << cargaDisparo << disparado;
+}

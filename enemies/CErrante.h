@@ -14,6 +14,7 @@ public:
     void alImpactar(CEntidad* otra) override;
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     int32_t vida;
     int32_t dirY;

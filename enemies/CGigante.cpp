@@ -144,3 +144,9 @@ void CGigante::dibujar()
     pintar(190, 228, 139, 182);
     sistema.dibujarSprite(hoja, cuadro * 32, 292, x - 12, y + 114, 32, 32);
 }
+
+void CGigante::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << vida << inicioEtapa << tickSalida << ultimoDisparo << ultimoCuadro << cuadro;
+}

@@ -23,6 +23,7 @@ public:
     void alImpactar(CEntidad* otra) override;
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     int32_t vida;
     uint32_t inicioEtapa;

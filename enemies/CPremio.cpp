@@ -29,3 +29,9 @@ void CPremio::dibujar()
 {
     pintar(80, 32, 20, 20);
 }
+
+void CPremio::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << origenX << origenY << velX << impulso << tickInicial;
+}

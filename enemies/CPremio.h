@@ -13,6 +13,7 @@ public:
     CPremio(int32_t origenX, int32_t origenY, int32_t velX, int32_t impulso);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     int32_t origenX;
     int32_t origenY;

@@ -95,3 +95,9 @@ void CVolador::dibujar()
     }
     pintar(static_cast<int>(((ultimoTick - tickInicial) >> 3) & 1) * 64, 228, 64, 64);
 }
+
+void CVolador::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << yBase << ultimoTick << tickInicial;
+}

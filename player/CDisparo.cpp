@@ -34,3 +34,9 @@ void CDisparo::dibujar()
 {
     pintar(0, 32, 20, 20);
 }
+
+void CDisparo::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << ultimoTick;
+}

@@ -11,6 +11,7 @@ public:
     CDisparo(int32_t x, int32_t y);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     uint32_t ultimoTick;
 };

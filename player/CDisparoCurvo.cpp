@@ -41,3 +41,9 @@ void CDisparoCurvo::dibujar()
 {
     pintar(140, 32, 20, 20);
 }
+
+void CDisparoCurvo::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << sube << origenX << origenY << tickInicial;
+}

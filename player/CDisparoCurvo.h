@@ -13,6 +13,7 @@ public:
     CDisparoCurvo(int32_t x, int32_t y, uint8_t sube);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     uint8_t sube;
     int32_t origenX;

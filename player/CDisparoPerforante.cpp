@@ -43,3 +43,9 @@ void CDisparoPerforante::dibujar()
 {
     pintar(120, 32, 20, 20);
 }
+
+void CDisparoPerforante::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << ultimoTick << impactos;
+}

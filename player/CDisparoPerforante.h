@@ -11,6 +11,7 @@ public:
     CDisparoPerforante(int32_t x, int32_t y);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     uint32_t ultimoTick;
     int32_t impactos;

@@ -24,3 +24,9 @@ void CExplosion::dibujar()
 {
     pintar(50 * estado, 52, 50, 50);
 }
+
+void CExplosion::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << ultimoTick;
+}

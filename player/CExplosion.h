@@ -12,6 +12,7 @@ public:
     CExplosion(int32_t x, int32_t y);
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
 
     uint32_t ultimoTick;
 };

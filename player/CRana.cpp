@@ -187,3 +187,9 @@ void CRana::dibujar()
     int cuadro = static_cast<int>((ahora / 8) % 3);
     pintar(100 * cuadro, 0, 100, 50);
 }
+
+void CRana::resumir(CResumen& resumen) const
+{
+    CEntidad::resumir(resumen);
+    resumen << ultimoTick << velocidad << disparoPulsado << tiempoInvulnerable << ultimoImpacto << maxDisparos << potencia << energia << finPartida;
+}

@@ -16,6 +16,7 @@ public:
     void alImpactar(CEntidad* otra) override;
     void actualizar() override;
     void dibujar() override;
+    void resumir(CResumen& resumen) const override;
     bool colisiona(CEntidad* otra) override;
 
     uint32_t ultimoTick;

@@ -14,3 +14,13 @@ void reiniciarAzar()
 {
     estadoAzar = 1;
 }
+
+uint32_t leerEstadoAzar()
+{
+    return estadoAzar;
+}
+
+void fijarEstadoAzar(uint32_t estado)
+{
+    estadoAzar = estado;
+}

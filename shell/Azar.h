@@ -10,4 +10,8 @@ int azar();
 // Devuelve el generador a su estado de arranque (lo usan las pruebas).
 void reiniciarAzar();
 
+// Su estado, tal cual: una repetición empieza donde empezó la partida.
+uint32_t leerEstadoAzar();
+void fijarEstadoAzar(uint32_t estado);
+
 #endif

@@ -7,7 +7,7 @@
 // LEB128 sin signo:
 //   "RANAREP\0", versión del formato (16 bits)
 //   largo de la versión del juego (8 bits) y sus bytes, resumen del mapa (64),
-//   azar inicial (32), última columna (32 con signo)
+//   azar inicial (32), última columna (32 con signo), tick inicial (32)
 //   número de tramos y cada tramo: cuadros, ticks, teclas (variables)
 //   número de controles (variable) y cada control (64)
 //   número de cuadros (variable), resumen final (64)
@@ -128,19 +128,21 @@ bool leerMarcaYVersion(Lector& l)
 
 bool leerCabecera(Lector& l, CabeceraRepeticion& c)
 {
-    uint64_t largo, mapa, azar, columna;
+    uint64_t largo, mapa, azar, columna, tick;
     const uint8_t* texto;
     if (!l.fijo(1, largo, "la versión del juego"))
         return false;
     if (largo > LARGO_MAXIMO_VERSION)
         return l.mal("la versión del juego anuncia " + std::to_string(largo) + " bytes y caben 32");
     if (!l.tomar(largo, texto, "la versión del juego") || !l.fijo(8, mapa, "el resumen del mapa") ||
-        !l.fijo(4, azar, "el azar inicial") || !l.fijo(4, columna, "la última columna"))
+        !l.fijo(4, azar, "el azar inicial") || !l.fijo(4, columna, "la última columna") ||
+        !l.fijo(4, tick, "el tick inicial"))
         return false;
     c.versionJuego.assign(reinterpret_cast<const char*>(texto), largo);
     c.resumenMapa = mapa;
     c.azarInicial = static_cast<uint32_t>(azar);
     c.ultimaColumna = static_cast<int32_t>(static_cast<uint32_t>(columna));
+    c.tickInicial = static_cast<uint32_t>(tick);
     return true;
 }
 
@@ -198,16 +200,6 @@ bool leerFinal(Lector& l, uint64_t cuadros, CRepeticion& r)
 
 }
 
-uint64_t resumen(const void* datos, size_t tamano, uint64_t previo)
-{
-    const uint8_t* b = static_cast<const uint8_t*>(datos);
-    for (size_t i = 0; i < tamano; ++i) {
-        previo ^= b[i];
-        previo *= 1099511628211ull;
-    }
-    return previo;
-}
-
 std::string CRepeticion::codificar() const
 {
     std::string b(MARCA, sizeof MARCA);
@@ -218,6 +210,7 @@ std::string CRepeticion::codificar() const
     ponerFijo(b, cabecera.resumenMapa, 8);
     ponerFijo(b, cabecera.azarInicial, 4);
     ponerFijo(b, static_cast<uint32_t>(cabecera.ultimaColumna), 4);
+    ponerFijo(b, cabecera.tickInicial, 4);
 
     std::vector<Tramo> tramos;
     for (CuadroJugado cuadro : cuadros) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/CResumen.h"
+
 // Las teclas de la partida que lee un cuadro, un bit cada una.
 enum BitTecla : uint8_t {
     BIT_ARRIBA = 1,
@@ -33,6 +35,7 @@ struct CabeceraRepeticion {
     uint64_t resumenMapa = 0;  // resumen() de los bytes del mapa
     uint32_t azarInicial = 0;  // estado del generador compartido al empezar
     int32_t ultimaColumna = 0; // columna del último enemigo aparecido, que nunca se reinicia
+    uint32_t tickInicial = 0;  // el reloj al empezar: hay cuentas con el tick tal cual
 };
 
 enum class ResultadoLectura {
@@ -47,8 +50,6 @@ const size_t LARGO_MAXIMO_VERSION = 32;
 const uint32_t CUADROS_MAXIMOS = 10000000;
 const uint32_t CUADROS_POR_CONTROL = 100;
 
-// FNV-1a de 64 bits: encadenable pasando el resultado anterior en `previo`.
-uint64_t resumen(const void* datos, size_t tamano, uint64_t previo = 0xCBF29CE484222325ull);
 
 // Una partida grabada y su archivo. Los cuadros van por tramos de cuadros
 // iguales, así que una partida entera ocupa pocos KB.

@@ -5,6 +5,7 @@
 
 #include "shell/CJuego.h"
 #include "shell/LineaOrdenes.h"
+#include "shell/CRepeticiones.h"
 #include "shell/Recursos.h"
 
 int main(int argc, char** argv)
@@ -29,6 +30,7 @@ int main(int argc, char** argv)
     }
     localizarRecursos();
     CAjustes ajustes(CAjustes::rutaPorDefecto(), opciones);
+    CRepeticiones::usarCarpeta(CRepeticiones::carpetaPorDefecto());
     CJuego juego;
     return juego.ejecutar(&ajustes);
 }

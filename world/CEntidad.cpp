@@ -63,3 +63,9 @@ bool CEntidad::colisiona(CEntidad* otra)
            tieneDentro(izqB, arrB) || tieneDentro(derB, arrB) ||
            tieneDentro(izqB, abaB) || tieneDentro(derB, abaB);
 }
+
+// La hoja no: es un puntero, y cambia de una ejecución a otra.
+void CEntidad::resumir(CResumen& resumen) const
+{
+    resumen << tipo << estado << x << y << cajaX1 << cajaY1 << cajaX2 << cajaY2;
+}

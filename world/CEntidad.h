@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "shell/CResumen.h"
+
 // Clases de choque: quién daña a quién y quién se deja coger.
 enum TipoEntidad : int32_t {
     TIPO_RANA = 0,
@@ -26,6 +28,8 @@ public:
     virtual void dibujar() = 0;
     // Cajas que solo se tocan, o que comparten los dos bordes de un eje, no chocan.
     virtual bool colisiona(CEntidad* otra);
+    // Todo su estado en la huella, para comparar una partida con su repetición.
+    virtual void resumir(CResumen& resumen) const;
 
     // Caja de choque relativa a (x, y): bordes, no anchos.
     int32_t cajaX1;

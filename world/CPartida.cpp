@@ -1,10 +1,13 @@
 #include "world/CPartida.h"
 
 #include "player/CRana.h"
+#include "shell/Azar.h"
 #include "shell/CEfectos.h"
+#include "shell/CRepeticiones.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
 #include "stage/CFase.h"
+#include "stage/CFase1.h"
 #include "world/CListaEntidades.h"
 
 namespace {
@@ -41,6 +44,7 @@ void CPartida::jugarFase()
 void CPartida::empezar()
 {
     inicioFase = sistema.leerTicks();
+    grabadora.empezar(inicioFase);
     jugador = new CRana();
     listaEntidades.agregar(jugador);
     jugador->energia = ENERGIA_INICIAL;
@@ -63,6 +67,7 @@ void CPartida::jugarCuadro()
         return;
     }
     sistema.fijarCuadro();
+    grabadora.anotarCuadro(sistema.leerTicks(), sistema.teclas);
     fase->avanzar(sistema.leerTicks() - inicioFase);
     fase->actualizarEntidades();
     chocarConRana();
@@ -71,6 +76,8 @@ void CPartida::jugarCuadro()
     dibujarMarcador(jugador);
     medirCuadros();
     voltear();
+    if (grabadora.tocaControl())
+        grabadora.anotarControl(resumen());
     sistema.soltarCuadro();
 }
 
@@ -112,13 +119,24 @@ void CPartida::mostrarPausa()
     sistema.voltearPaginas();
 }
 
+uint64_t CPartida::resumen() const
+{
+    CResumen huella;
+    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente)
+        nodo->entidad->resumir(huella);
+    huella << leerEstadoAzar() << ultimaColumna << sistema.disparosVivos;
+    return huella.valor();
+}
+
 bool CPartida::terminada() const
 {
     return sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
 }
 
+// Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada.
 void CPartida::terminar()
 {
+    CRepeticiones::guardar(grabadora.terminar(resumen()));
     listaEntidades.vaciar();
     delete fase;
     fase = nullptr;

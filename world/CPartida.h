@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "world/CGrabadora.h"
+
 class CFase;
 class CRana;
 
@@ -23,6 +25,9 @@ public:
     // Las dos pasadas de choques de cada cuadro.
     void chocarConRana();
     void chocarDisparos();
+    // La huella de todo lo que decide cómo sigue la partida: cada entidad
+    // viva, el generador común, la memoria de columnas y los disparos vivos.
+    uint64_t resumen() const;
 
     CFase* fase;
 
@@ -42,6 +47,7 @@ private:
     uint32_t cuadros;
     uint32_t inicioVentana;
     uint32_t cuadrosPorSegundo;
+    CGrabadora grabadora;
 };
 
 #endif

@@ -12,6 +12,8 @@ JUEGO="$TRABAJO/juego"
 # Los ajustes del juego van a la carpeta de la prueba: ni se leen los de
 # quien la corre ni se tocan.
 export XDG_CONFIG_HOME="$TRABAJO/config"
+# Y las partidas grabadas, igual.
+export XDG_DATA_HOME="$TRABAJO/datos"
 WID=""
 # El tamaño y la profundidad de la pantalla del Xvfb; las pruebas de la
 # ventana ampliada lo cambian.

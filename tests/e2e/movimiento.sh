@@ -2,6 +2,7 @@
 # La flecha derecha sostenida mueve la rana a 2 píxeles por tick: medio
 # segundo son unos 100 píxeles a la derecha, y la altura no cambia. La rana
 # se busca en las capturas por su verde, que no está en ningún otro dibujo.
+# Al acabar, la partida queda grabada como repetición.
 source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
@@ -48,3 +49,9 @@ paso "flecha derecha durante ~$ms ms: ($x2, $y2), $dx píxeles a la derecha"
 [ "$y2" -eq "$y1" ] || fallar "la flecha derecha cambió la altura de $y1 a $y2"
 
 volverAlMenuYSalir
+
+# La partida, acabada con Escape, quedó grabada como repetición.
+grabadas=("$XDG_DATA_HOME"/escuadron-rana/repeticiones/*.rep)
+[ -f "${grabadas[0]}" ] && [ "$(head -c 7 "${grabadas[0]}")" = RANAREP ] ||
+    fallar "la partida no quedó grabada en $XDG_DATA_HOME/escuadron-rana/repeticiones"
+paso "partida grabada en $(basename "${grabadas[0]}"), $(stat -c %s "${grabadas[0]}") bytes"

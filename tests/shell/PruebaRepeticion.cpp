@@ -28,7 +28,7 @@ private:
 CRepeticion partida(size_t cuadros)
 {
     CRepeticion r;
-    r.cabecera = { "0.1.0", 0x0123456789ABCDEFull, 0xDEADBEEFu, -7 };
+    r.cabecera = { "0.1.0", 0x0123456789ABCDEFull, 0xDEADBEEFu, -7, 0xFFFFFF00u };
     Dados dados;
     while (r.cuadros.size() < cuadros) {
         uint8_t teclas = static_cast<uint8_t>(dados.hasta(16));
@@ -63,7 +63,7 @@ void esperarIguales(const CRepeticion& a, const CRepeticion& b)
 {
     const CabeceraRepeticion &x = a.cabecera, &y = b.cabecera;
     EXPECT_TRUE(x.versionJuego == y.versionJuego && x.resumenMapa == y.resumenMapa &&
-                x.azarInicial == y.azarInicial && x.ultimaColumna == y.ultimaColumna);
+                x.azarInicial == y.azarInicial && x.ultimaColumna == y.ultimaColumna && x.tickInicial == y.tickInicial);
     EXPECT_TRUE(a.cuadros == b.cuadros && a.controles == b.controles && a.resumenFinal == b.resumenFinal);
 }
 
@@ -91,7 +91,7 @@ public:
     }
     std::string cerrado() const { return Armador(*this).fijo(resumen(b.data(), b.size()), 8).b; }
 
-    std::string b{ "RANAREP\0\1\0\5" "0.1.0" "MAPAMAPA" "AZAR" "COLU", 32 };
+    std::string b{ "RANAREP\0\1\0\5" "0.1.0" "MAPAMAPA" "AZAR" "COLU" "TICK", 36 };
 };
 
 }
