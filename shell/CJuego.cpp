@@ -17,18 +17,22 @@ CJuego::CJuego() : salir(0)
 {
 }
 
-int CJuego::ejecutar(CAjustes* ajustes)
+int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
 {
     bool huboError = false;
     try {
         sistema.inicializar(ajustes);
         efectos.cargar(sistema.dispositivosActuales());
         sistema.limpiarPagina();
-        presentacion();
-        // Cerrar la ventana en la presentación acaba como la tecla 3.
-        if (!sistema.cierrePedido()) {
-            esperaTitulo();
-            bucleTitulo();
+        if (repeticion) {
+            verRepeticion(*repeticion);
+        } else {
+            presentacion();
+            // Cerrar la ventana en la presentación acaba como la tecla 3.
+            if (!sistema.cierrePedido()) {
+                esperaTitulo();
+                bucleTitulo();
+            }
         }
         sistema.limpiarPagina();
     } catch (CExcepcion error) {
@@ -120,6 +124,14 @@ void CJuego::jugar()
     partida.jugarFase();
     sistema.entrada.jugando(false);
     sistema.limpiarPagina();
+}
+
+// La partida grabada, en la ventana y a su ritmo; al acabar, o con Escape, se sale.
+void CJuego::verRepeticion(const CRepeticion& repeticion)
+{
+    CPartida partida;
+    partida.fase = new CFase1();
+    partida.repetir(repeticion, true);
 }
 
 void CJuego::segundaOpcion()

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "shell/CAjustes.h"
+#include "shell/CRepeticion.h"
 
 // Lleva el programa de la presentación al menú y del menú a la salida.
 class CJuego {
@@ -15,7 +16,8 @@ public:
     // Todo main: arranque, pantallas de título, menú y apagado, con los
     // ajustes que recuerdan lo que cambie el jugador (sin ellos, los de por
     // defecto). Devuelve 0 tras salir con la tecla 3 y 1 tras un error mostrado.
-    int ejecutar(CAjustes* ajustes = nullptr);
+    // Con una repetición, en vez del menú se ve esa partida y se sale.
+    int ejecutar(CAjustes* ajustes = nullptr, const CRepeticion* repeticion = nullptr);
 
     void presentacion();
     void esperaTitulo();
@@ -23,6 +25,7 @@ public:
     int menuPrincipal();
     void jugar();
     void segundaOpcion();
+    void verRepeticion(const CRepeticion& repeticion);
     void marcarSalida();
     bool debeSalir() const;
 

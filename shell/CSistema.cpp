@@ -334,10 +334,14 @@ void CSistema::dormir(int milisegundos)
 
 void CSistema::fijarCuadro()
 {
-    ticksCuadro = leerReloj();
-    volatile char* vivas = entrada.teclas();
+    fijarCuadro(leerReloj(), entrada.teclas());
+}
+
+void CSistema::fijarCuadro(uint32_t tick, const volatile char* teclasDadas)
+{
+    ticksCuadro = tick;
     for (int tecla = 0; tecla < KEY_MAX; ++tecla)
-        teclasCuadro[tecla] = vivas[tecla];
+        teclasCuadro[tecla] = teclasDadas[tecla];
     teclas = teclasCuadro;
     cuadroFijado = true;
 }

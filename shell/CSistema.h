@@ -78,6 +78,8 @@ public:
     // empezar el cuadro: dos entidades del mismo cuadro ven lo mismo, y una
     // repetición puede dar a cada cuadro exactamente lo que vio.
     void fijarCuadro();
+    // Un cuadro con el tick y las teclas dados: los de una partida grabada.
+    void fijarCuadro(uint32_t tick, const volatile char* teclasDadas);
     void soltarCuadro();
 
     static void contarTick();

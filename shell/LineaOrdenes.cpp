@@ -18,7 +18,7 @@ const int ESCALA_MAXIMA = Preferencias::ESCALA_MAXIMA;
 
 // Las opciones sin letra llevan valores fuera de los caracteres, para que
 // getopt_long no las confunda con una corta.
-enum : int { VERSION = 256, VENTANA, PANTALLA_COMPLETA, ESCALA, SILENCIO };
+enum : int { VERSION = 256, VENTANA, PANTALLA_COMPLETA, ESCALA, SILENCIO, REPETICION, VERIFICAR };
 
 const option OPCIONES[] = {
     { "help", no_argument, nullptr, 'h' },
@@ -27,6 +27,8 @@ const option OPCIONES[] = {
     { "pantalla-completa", no_argument, nullptr, PANTALLA_COMPLETA },
     { "escala", required_argument, nullptr, ESCALA },
     { "silencio", no_argument, nullptr, SILENCIO },
+    { "repeticion", required_argument, nullptr, REPETICION },
+    { "verificar", no_argument, nullptr, VERIFICAR },
     { nullptr, 0, nullptr, 0 },
 };
 
@@ -76,6 +78,7 @@ Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string&
 {
     opciones = OpcionesLinea();
     problema.clear();
+    bool verificando = false;
     // Sin argv[0] (execve lo permite) no hay nada que leer.
     if (argc < 1)
         return Orden::JUGAR;
@@ -105,7 +108,18 @@ Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string&
                 return Orden::ERROR;
             }
             break;
+        case REPETICION:
+            opciones.repeticion = optarg;
+            break;
+        case VERIFICAR:
+            verificando = true;
+            break;
         case 1:
+            // Tras --verificar, lo que no es opción son los archivos.
+            if (verificando) {
+                opciones.verificar.push_back(optarg);
+                break;
+            }
             problema = "argumento que sobra: «" + std::string(optarg) + "»";
             return Orden::ERROR;
         case ':':
@@ -124,11 +138,17 @@ Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string&
         }
     }
     // Tras "--" getopt para y deja lo demás sin leer.
+    for (; verificando && optind < argc; ++optind)
+        opciones.verificar.push_back(argv[optind]);
     if (optind < argc) {
         problema = "argumento que sobra: «" + std::string(argv[optind]) + "»";
         return Orden::ERROR;
     }
-    return Orden::JUGAR;
+    if (verificando && opciones.verificar.empty()) {
+        problema = "--verificar necesita al menos un archivo";
+        return Orden::ERROR;
+    }
+    return verificando ? Orden::VERIFICAR : Orden::JUGAR;
 }
 
 std::string textoAyuda()
@@ -142,6 +162,9 @@ std::string textoAyuda()
            "      --pantalla-completa  juega en pantalla completa\n"
            "      --escala N           amplía la ventana N veces, de 1 a 16\n"
            "      --silencio           juega sin sonido\n"
+           "      --repeticion ARCHIVO ve una partida grabada (Tab: a 4x; Escape: salir)\n"
+           "      --verificar ARCHIVO...  rehace sin pantalla las partidas grabadas y dice\n"
+           "                           si acaban igual (0: todas; 1: alguna no; 2: archivo malo)\n"
            "\n"
            "Las opciones valen solo para esta vez: no cambian los ajustes guardados en\n"
            "$XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg (sin XDG_CONFIG_HOME,\n"

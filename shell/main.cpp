@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <string>
 
+#include "shell/Archivos.h"
 #include "shell/CJuego.h"
 #include "shell/LineaOrdenes.h"
 #include "shell/CRepeticiones.h"
+#include "shell/CVerificacion.h"
 #include "shell/Recursos.h"
 
 int main(int argc, char** argv)
@@ -25,13 +27,32 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "escuadron-rana: %s\nPrueba «escuadron-rana --help» para más información.\n",
                      problema.c_str());
         return 2;
+    case Orden::VERIFICAR: {
+        localizarRecursos();
+        CVerificacion verificacion;
+        return verificacion.ejecutar(opciones.verificar);
+    }
     case Orden::JUGAR:
         break;
     }
     localizarRecursos();
     CAjustes ajustes(CAjustes::rutaPorDefecto(), opciones);
-    CRepeticiones::usarCarpeta(CRepeticiones::carpetaPorDefecto());
     CJuego juego;
-    return juego.ejecutar(&ajustes);
+    // Lo que se ve de una repetición no se graba otra vez.
+    if (opciones.repeticion.empty()) {
+        CRepeticiones::usarCarpeta(CRepeticiones::carpetaPorDefecto());
+        return juego.ejecutar(&ajustes);
+    }
+    CRepeticion repeticion;
+    std::string bytes;
+    problema.clear();
+    if (!leerArchivo(opciones.repeticion, bytes) ||
+        CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), repeticion, problema) !=
+            ResultadoLectura::BIEN) {
+        std::fprintf(stderr, "escuadron-rana: %s no es una repetición que se pueda ver%s%s\n", opciones.repeticion.c_str(),
+                     problema.empty() ? "" : ": ", problema.c_str());
+        return 2;
+    }
+    return juego.ejecutar(&ajustes, &repeticion);
 }
 END_OF_MAIN()

@@ -41,9 +41,16 @@ void CPartida::jugarFase()
     terminar();
 }
 
+// Todo lo que nace al empezar ve el mismo tick, el de la cabecera si es
+// una repetición.
 void CPartida::empezar()
 {
+    if (repeticion)
+        sistema.fijarCuadro(repeticion->cabecera.tickInicial, teclasGrabadas);
+    else
+        sistema.fijarCuadro();
     inicioFase = sistema.leerTicks();
+    tickRepeticion = inicioFase;
     grabadora.empezar(inicioFase);
     jugador = new CRana();
     listaEntidades.agregar(jugador);
@@ -56,26 +63,59 @@ void CPartida::empezar()
     // Un foco perdido en el menú no pausa la partida que empieza.
     sistema.tomarFocoPerdido();
     // El primer cuadro no espera a nadie.
-    ultimoVolteo = inicioFase - 1;
+    ultimoVolteo = sistema.leerReloj() - 1;
+    sistema.soltarCuadro();
+}
+
+void CPartida::repetir(const CRepeticion& grabada, bool mostrarla)
+{
+    repeticion = &grabada;
+    mostrar = mostrarla;
+    siguiente = 0;
+    fijarEstadoAzar(grabada.cabecera.azarInicial);
+    ultimaColumna = grabada.cabecera.ultimaColumna;
+    jugarFase();
+    repeticion = nullptr;
+    mostrar = true;
+}
+
+// La captura de F8 no se repite: no cambia la partida, y no es del que mira.
+void CPartida::fijarCuadroGrabado()
+{
+    const CuadroJugado& cuadro = repeticion->cuadros[siguiente++];
+    tickRepeticion += cuadro.ticks;
+    const int teclas[] = { KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_SPACE };
+    const uint8_t bits[] = { BIT_ARRIBA, BIT_ABAJO, BIT_IZQUIERDA, BIT_DERECHA, BIT_DISPARO };
+    for (int i = 0; i < 5; ++i)
+        teclasGrabadas[teclas[i]] = (cuadro.teclas & bits[i]) ? 1 : 0;
+    sistema.fijarCuadro(tickRepeticion, teclasGrabadas);
 }
 
 void CPartida::jugarCuadro()
 {
-    sistema.atenderEntrada();
-    if (pidePausa()) {
-        pausar();
-        return;
+    if (mostrar) {
+        sistema.atenderEntrada();
+        if (pidePausa()) {
+            pausar();
+            return;
+        }
     }
-    sistema.fijarCuadro();
+    if (repeticion)
+        fijarCuadroGrabado();
+    else
+        sistema.fijarCuadro();
     grabadora.anotarCuadro(sistema.leerTicks(), sistema.teclas);
     fase->avanzar(sistema.leerTicks() - inicioFase);
     fase->actualizarEntidades();
     chocarConRana();
     chocarDisparos();
-    fase->dibujar();
-    dibujarMarcador(jugador);
-    medirCuadros();
-    voltear();
+    if (mostrar) {
+        fase->dibujar();
+        dibujarMarcador(jugador);
+        medirCuadros();
+        rotularRepeticion();
+        voltear();
+    }
     if (grabadora.tocaControl())
         grabadora.anotarControl(resumen());
     sistema.soltarCuadro();
@@ -128,15 +168,29 @@ uint64_t CPartida::resumen() const
     return huella.valor();
 }
 
+// Una repetición acaba con su último cuadro; mientras se ve, también con
+// Escape o el botón de cerrar.
 bool CPartida::terminada() const
 {
+    if (repeticion)
+        return siguiente >= repeticion->cuadros.size() ||
+               (mostrar && (sistema.teclas[KEY_ESC] || sistema.cierrePedido()));
     return sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
 }
 
-// Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada.
+void CPartida::rotularRepeticion()
+{
+    if (repeticion)
+        sistema.escribirFormato(8, 8, makecol(255, 255, 255), "REPETICIÓN");
+}
+
+// Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada;
+// lo que se rehace de una repetición, no.
 void CPartida::terminar()
 {
-    CRepeticiones::guardar(grabadora.terminar(resumen()));
+    ultimaHuella = resumen();
+    if (!repeticion)
+        CRepeticiones::guardar(grabadora.terminar(ultimaHuella));
     listaEntidades.vaciar();
     delete fase;
     fase = nullptr;
@@ -202,9 +256,12 @@ void CPartida::medirCuadros()
 
 // Como mucho un cuadro por tick: sin esto, en X11 el bucle daría miles de
 // vueltas por segundo y lo que se mueve a golpe de llamada iría desbocado.
+// Una repetición con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera.
 void CPartida::voltear()
 {
-    sistema.esperarTickDistinto(ultimoVolteo);
+    const bool deprisa = repeticion && sistema.entrada.teclas()[KEY_TAB] && siguiente % 4 != 0;
+    if (!deprisa)
+        sistema.esperarTickDistinto(ultimoVolteo);
     ultimoVolteo = sistema.leerReloj();
     sistema.voltearPaginas();
 }

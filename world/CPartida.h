@@ -1,6 +1,8 @@
 #ifndef CPARTIDA_H
 #define CPARTIDA_H
 
+#include <allegro.h>
+
 #include <cstdint>
 
 #include "world/CGrabadora.h"
@@ -18,6 +20,12 @@ public:
     ~CPartida();
 
     void jugarFase();
+    // Rehace una partida grabada, cuadro a cuadro con sus ticks y sus
+    // teclas, sin mirar el teclado de juego. Mostrándola, va al ritmo del
+    // reloj (a 4x con Tab) con el rótulo de repetición, y Escape la deja;
+    // sin mostrar, ni dibuja ni espera. Lo que sale queda en rehecha().
+    void repetir(const CRepeticion& grabada, bool mostrar);
+    const CRepeticion& rehecha() { return grabadora.terminar(ultimaHuella); }
     void dibujarMarcador(CRana* rana);
     // Cifras de 16 píxeles de derecha a izquierda, desde la de las unidades
     // en xUnidades, mientras x quede por encima del límite.
@@ -41,6 +49,8 @@ private:
     void voltear();
     bool terminada() const;
     void terminar();
+    void fijarCuadroGrabado();
+    void rotularRepeticion();
 
     uint32_t inicioFase;
     uint32_t ultimoVolteo;
@@ -48,6 +58,13 @@ private:
     uint32_t inicioVentana;
     uint32_t cuadrosPorSegundo;
     CGrabadora grabadora;
+    uint64_t ultimaHuella = 0;
+    // La partida que se rehace, si es una repetición, y por dónde va.
+    const CRepeticion* repeticion = nullptr;
+    size_t siguiente = 0;
+    uint32_t tickRepeticion = 0;
+    bool mostrar = true;
+    volatile char teclasGrabadas[KEY_MAX] = {};
 };
 
 #endif

@@ -103,6 +103,52 @@ TEST_F(PruebaGrabacion, LaPartidaQuedaGrabadaYSuHuellaSeparaLoQueCambia)
     EXPECT_NE(otra.controles[1], primera.controles[1]);
 }
 
+// Una partida grabada se rehace sin mostrarla con las mismas huellas, también
+// la segunda del programa (que empieza con el generador y las columnas donde
+// los dejó la primera) y en otro orden. Un bit cambiado en el cuadro 150 se
+// nota en el control del cuadro 200 y no antes.
+TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuControl)
+{
+    const CRepeticion primera = jugar(120);
+    // Lo que la primera partida dejó gastado del generador y de las columnas.
+    for (int i = 0; i < 7; ++i)
+        azar();
+    ultimaColumna = 3;
+    CPartida segundaPartida;
+    segundaPartida.fase = new CFase1();
+    int cuadros = 0;
+    simulados.alPresentar = [&](int) {
+        pulsar(KEY_RIGHT, ++cuadros < 100);
+        pulsar(KEY_SPACE, cuadros % 7 == 0);
+        pulsar(KEY_ESC, cuadros == 260);
+    };
+    segundaPartida.jugarFase();
+    pulsar(KEY_ESC, false);
+    simulados.alPresentar = nullptr;
+    const CRepeticion segunda = ultima();
+    EXPECT_NE(segunda.cabecera.azarInicial, primera.cabecera.azarInicial);
+    EXPECT_EQ(segunda.cabecera.ultimaColumna, 3);
+
+    for (const CRepeticion* grabada : { &segunda, &primera }) {
+        CPartida rehecha;
+        rehecha.fase = new CFase1();
+        const int mostradas = simulados.presentadas;
+        rehecha.repetir(*grabada, false);
+        EXPECT_EQ(simulados.presentadas, mostradas) << "sin mostrar no se muestra nada";
+        EXPECT_EQ(rehecha.rehecha().controles, grabada->controles);
+        EXPECT_EQ(rehecha.rehecha().resumenFinal, grabada->resumenFinal);
+    }
+
+    CRepeticion cambiada = primera;
+    cambiada.cuadros[150].teclas ^= BIT_DISPARO;
+    CPartida rehecha;
+    rehecha.fase = new CFase1();
+    rehecha.repetir(cambiada, false);
+    ASSERT_EQ(rehecha.rehecha().controles.size(), 3u);
+    EXPECT_EQ(rehecha.rehecha().controles[0], primera.controles[0]);
+    EXPECT_NE(rehecha.rehecha().controles[1], primera.controles[1]);
+}
+
 // Solo quedan las cincuenta más nuevas.
 TEST_F(PruebaGrabacion, SoloQuedanLasCincuentaMasNuevas)
 {
