@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "shell/CSistema.h"
 #include "shell/ImagenBmp.h"
 
 int CDispositivosSinPantalla::iniciarAllegro()
@@ -46,6 +47,11 @@ BITMAP* CDispositivosSinPantalla::cargarImagen(const char* nombre)
 void CDispositivosSinPantalla::mostrarMensaje(const char* texto)
 {
     std::fprintf(stderr, "%s\n", texto);
+}
+
+void CDispositivosSinPantalla::dormir(int)
+{
+    CSistema::contarTick();
 }
 
 void CDispositivosSinPantalla::salirAllegro()

@@ -1,6 +1,8 @@
 #ifndef CDISPOSITIVOSSINPANTALLA_H
 #define CDISPOSITIVOSSINPANTALLA_H
 
+#include <functional>
+
 #include "shell/CDispositivos.h"
 
 // Allegro sin sistema: ni ventana, ni teclado, ni reloj, ni sonido. Los
@@ -29,11 +31,18 @@ public:
     void liberarSonido(SAMPLE*) override {}
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
-    void presentar(BITMAP*) override {}
+    // Cada cuadro mostrado: quien juega sin pantalla (el piloto de la demo) decide ahí.
+    void presentar(BITMAP*) override
+    {
+        if (alPresentar)
+            alPresentar();
+    }
     void instalarContador(void (*)(), int) override {}
     volatile char* estadoTeclas() override { return teclas; }
     void instalarAvisoCierre(void (*)()) override {}
-    void dormir(int) override {}
+    // Sin temporizador, cada siesta es un tick: una partida jugada así va
+    // tan deprisa como se pueda, a un cuadro por tick.
+    void dormir(int) override;
     void instalarAvisoFoco(void (*)()) override {}
     bool focoEnOtraVentana() override { return false; }
     void reposo(bool) override {}
@@ -46,7 +55,7 @@ public:
     void quitarTemporizador() override {}
     void salirAllegro() override;
 
-private:
+    std::function<void()> alPresentar;
     volatile char teclas[KEY_MAX] = {};
 };
 

@@ -13,6 +13,7 @@ cmake --install "$COMPILACION" --prefix "$PREFIJO" > "$TRABAJO/instalacion.log" 
 
 D=share/games/escuadron-rana
 esperados="games/escuadron-rana
+$D/demos/demo.rep
 $D/graphics/comunes.bmp
 $D/graphics/enemigos.bmp
 $D/graphics/fase1.bmp
