@@ -59,6 +59,15 @@ void CEntrada::retenerBoton()
     unidas[KEY_1] = teclado[KEY_1];
 }
 
+bool CEntrada::algunaPulsada()
+{
+    volatile char* arreglo = teclas();
+    for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+        if (arreglo[tecla])
+            return true;
+    return false;
+}
+
 bool CEntrada::pulsacion(int tecla)
 {
     if (!teclas()[tecla]) {

@@ -33,6 +33,8 @@ public:
     void retenerBoton();
     // Verdadero una sola vez por pulsación, hasta que se suelte la tecla.
     bool pulsacion(int tecla);
+    // Verdadero si hay alguna tecla pulsada, la que sea.
+    bool algunaPulsada();
 
 private:
     bool propias() const { return conMando || cambiadas; }

@@ -1,5 +1,6 @@
 #include "shell/CJuego.h"
 
+#include "shell/Archivos.h"
 #include "shell/CEfectos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
@@ -11,9 +12,11 @@
 namespace {
 // 5 segundos de espera en el título, a 100 ticks por segundo.
 const uint32_t DURACION_TITULO = 500;
+// 30 segundos de menú sin tocar nada y empieza la demo.
+const uint32_t ESPERA_DEMO = 3000;
 }
 
-CJuego::CJuego() : salir(0)
+CJuego::CJuego() : salir(0), estadoDemo(DEMO_SIN_LEER)
 {
 }
 
@@ -81,8 +84,15 @@ int CJuego::menuPrincipal()
     BITMAP* imagen = mostrarPantalla(rutaRecurso("graphics/main.bmp").c_str());
     sistema.entrada.retenerBoton();
     int opcion = 0;
+    uint32_t quietoDesde = sistema.leerTicks();
     while (!sistema.teclas[KEY_1]) {
         sistema.atenderEntrada();
+        if (sistema.entrada.algunaPulsada())
+            quietoDesde = sistema.leerTicks();
+        if (sistema.leerTicks() - quietoDesde > ESPERA_DEMO && estadoDemo != DEMO_FALTA) {
+            opcion = 3;
+            break;
+        }
         if (sistema.cierrePedido()) {
             opcion = 2;
             break;
@@ -107,6 +117,7 @@ void CJuego::bucleTitulo()
         switch (menuPrincipal()) {
         case 0: jugar(); break;
         case 1: segundaOpcion(); break;
+        case 3: verDemo(); break;
         default: marcarSalida(); break;
         }
         // Si se cerró la ventana durante la partida, se sale sin volver al menú.
@@ -132,6 +143,26 @@ void CJuego::verRepeticion(const CRepeticion& repeticion)
     CPartida partida;
     partida.fase = new CFase1();
     partida.repetir(repeticion, true);
+}
+
+void CJuego::verDemo()
+{
+    if (estadoDemo == DEMO_SIN_LEER) {
+        std::string bytes, problema;
+        const bool leida = leerArchivo(rutaRecurso("demos/demo.rep"), bytes) &&
+                           CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), demo,
+                                             problema) == ResultadoLectura::BIEN;
+        estadoDemo = leida ? DEMO_LISTA : DEMO_FALTA;
+    }
+    if (estadoDemo != DEMO_LISTA)
+        return;
+    CPartida partida;
+    partida.fase = new CFase1();
+    partida.repetir(demo, true, true);
+    // La tecla que acabó la demo no cuenta en el menú: un 1 no empieza a jugar.
+    while (sistema.entrada.algunaPulsada() && !sistema.cierrePedido())
+        sistema.atenderEntrada();
+    sistema.limpiarPagina();
 }
 
 void CJuego::segundaOpcion()

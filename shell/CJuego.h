@@ -21,11 +21,13 @@ public:
 
     void presentacion();
     void esperaTitulo();
-    // 0: jugar, 1: segunda opción, 2: salir.
+    // 0: jugar, 1: segunda opción, 2: salir, 3: el menú se quedó quieto y toca la demo.
     int menuPrincipal();
     void jugar();
     void segundaOpcion();
     void verRepeticion(const CRepeticion& repeticion);
+    // La demo del piloto, como la grabó la compilación; sin ella, el menú sigue quieto.
+    void verDemo();
     void marcarSalida();
     bool debeSalir() const;
 
@@ -34,6 +36,9 @@ private:
     BITMAP* mostrarPantalla(const char* nombre);
 
     uint8_t salir;
+    CRepeticion demo;
+    // Sin leer todavía, leída, o que no se puede leer.
+    enum { DEMO_SIN_LEER, DEMO_LISTA, DEMO_FALTA } estadoDemo;
 };
 
 #endif

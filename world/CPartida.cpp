@@ -67,16 +67,18 @@ void CPartida::empezar()
     sistema.soltarCuadro();
 }
 
-void CPartida::repetir(const CRepeticion& grabada, bool mostrarla)
+void CPartida::repetir(const CRepeticion& grabada, bool mostrarla, bool comoDemo)
 {
     repeticion = &grabada;
     mostrar = mostrarla;
+    demo = comoDemo;
     siguiente = 0;
     fijarEstadoAzar(grabada.cabecera.azarInicial);
     ultimaColumna = grabada.cabecera.ultimaColumna;
     jugarFase();
     repeticion = nullptr;
     mostrar = true;
+    demo = false;
 }
 
 // La captura de F8 no se repite: no cambia la partida, y no es del que mira.
@@ -95,7 +97,7 @@ void CPartida::jugarCuadro()
 {
     if (mostrar) {
         sistema.atenderEntrada();
-        if (pidePausa()) {
+        if (!demo && pidePausa()) {
             pausar();
             return;
         }
@@ -174,15 +176,16 @@ bool CPartida::terminada() const
 {
     if (repeticion)
         return siguiente >= repeticion->cuadros.size() ||
-               (mostrar && (sistema.teclas[KEY_ESC] || sistema.cierrePedido()));
+               (mostrar && (sistema.teclas[KEY_ESC] || sistema.cierrePedido() || (demo && sistema.entrada.algunaPulsada())));
     return sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
 }
 
 void CPartida::rotularRepeticion()
 {
     if (repeticion)
-        sistema.escribirFormato(8, 8, makecol(255, 255, 255), "REPETICIÓN");
+        sistema.escribirFormato(8, 8, makecol(255, 255, 255), demo ? "DEMO" : "REPETICIÓN");
 }
+
 
 // Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada;
 // lo que se rehace de una repetición, no.

@@ -24,7 +24,8 @@ public:
     // teclas, sin mirar el teclado de juego. Mostrándola, va al ritmo del
     // reloj (a 4x con Tab) con el rótulo de repetición, y Escape la deja;
     // sin mostrar, ni dibuja ni espera. Lo que sale queda en rehecha().
-    void repetir(const CRepeticion& grabada, bool mostrar);
+    // Como demo (el menú quieto), con su rótulo y la deja cualquier tecla.
+    void repetir(const CRepeticion& grabada, bool mostrar, bool comoDemo = false);
     const CRepeticion& rehecha() { return grabadora.terminar(ultimaHuella); }
     void dibujarMarcador(CRana* rana);
     // Cifras de 16 píxeles de derecha a izquierda, desde la de las unidades
@@ -64,6 +65,7 @@ private:
     size_t siguiente = 0;
     uint32_t tickRepeticion = 0;
     bool mostrar = true;
+    bool demo = false;
     volatile char teclasGrabadas[KEY_MAX] = {};
 };
 

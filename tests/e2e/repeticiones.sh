@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Una partida de verdad, con teclas, queda grabada; --verificar la rehace sin
-# pantalla y sale con 0; con un byte cambiado sale con 1 o 2 y lo dice; y
-# --repeticion la muestra en la ventana con su rótulo y sale al acabar.
+# pantalla y sale con 0; con un byte cambiado sale con 1 o 2 y lo dice;
+# --repeticion la muestra en la ventana con su rótulo y sale al acabar; y 30 s
+# de menú sin tocar nada ponen la demo, que deja el 1 sin empezar partida.
 source "$(dirname "$0")/comun.sh" "$@"
 
 iniciarX
@@ -47,15 +48,36 @@ paso "con el byte $medio cambiado: $salida (estado $estado)"
 [ "$estado" -eq 1 ] || [ "$estado" -eq 2 ] || fallar "un archivo tocado sale con $estado"
 grep -q "tocada.rep: " <<<"$salida" || fallar "no dice qué le pasa al archivo tocado"
 
+# Los píxeles blancos del rótulo de arriba a la izquierda.
+blancosDelRotulo() {
+    capturar "$TRABAJO/rotulo.png" || fallar "no se pudo capturar la ventana"
+    convert "$TRABAJO/rotulo.png" -crop 90x10+6+6 +repage -fuzz 10% -fill black +opaque white \
+        -fill white -opaque white -format '%[fx:mean*w*h]' info: | cuentaEntera
+}
+
 # Vista en la ventana: el rótulo blanco arriba a la izquierda, y al acabar sale con 0.
 lanzarJuego --repeticion "$GRABADA"
 esperarVentana "Escuadr"
 sleep 1
-capturar "$TRABAJO/repeticion.png" || fallar "no se pudo capturar la repetición"
-blancos=$(convert "$TRABAJO/repeticion.png" -crop 90x10+6+6 +repage -fuzz 10% -fill black +opaque white \
-    -fill white -opaque white -format '%[fx:mean*w*h]' info: | cuentaEntera)
+blancos=$(blancosDelRotulo)
 paso "la repetición en la ventana: $blancos píxeles blancos en el rótulo"
 [ "$blancos" -gt 40 ] 2>/dev/null || fallar "no se ve el rótulo de la repetición"
 esperarFin 15
 [ "$ESTADO" -eq 0 ] || fallar "la repetición acabó con estado $ESTADO"
 paso "la repetición acaba sola y sale con 0"
+
+llegarAlMenu
+sleep 28
+esperarPantalla "$JUEGO/graphics/main.bmp" 1
+sleep 4
+blancos=$(blancosDelRotulo)
+paso "32 s de menú quieto: $blancos píxeles blancos en el rótulo de la demo"
+[ "$blancos" -gt 20 ] 2>/dev/null || fallar "tras 32 s de menú quieto no hay demo"
+pulsar 1
+esperarPantalla "$JUEGO/graphics/main.bmp" 3
+sleep 1
+esperarPantalla "$JUEGO/graphics/main.bmp" 1
+paso "el 1 acaba la demo y el menú vuelve sin empezar partida"
+pulsar 3
+esperarFin 5
+[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
