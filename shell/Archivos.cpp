@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -83,4 +85,17 @@ bool leerArchivo(const std::string& ruta, std::string& bytes)
     if (!bien)
         bytes.clear();
     return bien;
+}
+
+std::string carpetaDelJuego(const char* variable, const char* relativa)
+{
+    const char* xdg = std::getenv(variable);
+    std::filesystem::path base;
+    if (xdg && *xdg)
+        base = xdg;
+    else if (const char* casa = std::getenv("HOME"))
+        base = std::filesystem::path(casa) / relativa;
+    else
+        base = relativa;
+    return (base / "escuadron-rana").string();
 }

@@ -17,4 +17,8 @@ bool escribirArchivoAtomico(const std::string& ruta, const std::string& bytes);
 // normal o si pasa de TAMANO_MAXIMO_ARCHIVO; entonces `bytes` queda vacío.
 bool leerArchivo(const std::string& ruta, std::string& bytes);
 
+// La carpeta del juego bajo la del escritorio que da la variable (como
+// XDG_CONFIG_HOME), o bajo ~/relativa si la variable no está o está vacía.
+std::string carpetaDelJuego(const char* variable, const char* relativa);
+
 #endif

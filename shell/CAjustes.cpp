@@ -1,5 +1,6 @@
 #include "shell/CAjustes.h"
 
+#include "shell/Archivos.h"
 #include "shell/CCapaConfig.h"
 
 #include <allegro.h>
@@ -205,15 +206,7 @@ bool asentar(const std::string& ruta)
 
 std::string CAjustes::rutaPorDefecto()
 {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    fs::path base;
-    if (xdg && *xdg)
-        base = xdg;
-    else if (const char* casa = std::getenv("HOME"))
-        base = fs::path(casa) / ".config";
-    else
-        base = ".config";
-    return (base / "escuadron-rana" / "escuadron-rana.cfg").string();
+    return (fs::path(carpetaDelJuego("XDG_CONFIG_HOME", ".config")) / "escuadron-rana.cfg").string();
 }
 
 CAjustes::CAjustes(std::string ruta, const OpcionesLinea& lineaDada)

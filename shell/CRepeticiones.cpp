@@ -16,15 +16,7 @@ std::string CRepeticiones::carpeta;
 
 std::string CRepeticiones::carpetaPorDefecto()
 {
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    fs::path base;
-    if (xdg && *xdg)
-        base = xdg;
-    else if (const char* casa = std::getenv("HOME"))
-        base = fs::path(casa) / ".local" / "share";
-    else
-        base = ".local/share";
-    return (base / "escuadron-rana" / "repeticiones").string();
+    return (fs::path(carpetaDelJuego("XDG_DATA_HOME", ".local/share")) / "repeticiones").string();
 }
 
 void CRepeticiones::usarCarpeta(const std::string& nueva)
