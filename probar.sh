@@ -15,8 +15,23 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j "$n"
 ctest --test-dir build --output-on-failure -j "$n"
 
+# Un fuzzer en su carpeta (con mapa.dict o repeticion.dict, semillas/ y
+# corpus/): falla la prueba si encuentra una entrada que lo rompa.
+fuzzear() {
+    local programa=$1 carpeta=$2 segundos=$3 largo=$4 diccionario=$5
+    mkdir -p "$carpeta/corpus"
+    if ! "$carpeta/$programa" -max_total_time="$segundos" -max_len="$largo" -timeout=10 \
+            -dict="$carpeta/$diccionario" -artifact_prefix="$carpeta/" -print_final_stats=1 \
+            "$carpeta/corpus" "$carpeta/semillas" > "$carpeta/registro.txt" 2>&1; then
+        tail -n 60 "$carpeta/registro.txt"
+        echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $carpeta/"
+        exit 1
+    fi
+    grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$carpeta/registro.txt" || true
+}
+
 echo "== fuzzing del lector de mapas: libFuzzer con ASan y UBSan, 60 s"
-# Carpeta aparte con clang++; solo se compilan el lector y el fuzzer.
+# Carpeta aparte con clang++; solo se compilan los lectores y sus fuzzers.
 fuzz=build/fuzz
 cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF
 cmake --build "$fuzz" --target fuzz_lector_mapa -j "$n"
@@ -27,28 +42,12 @@ if [ -f build/bin/maps/fase1.map ]; then
     tam=$(stat -c %s build/bin/maps/fase1.map)
     [ "$tam" -lt $((largo - 4096)) ] || largo=$((tam + 4096))
 fi
-mkdir -p "$fuzz/fuzz/corpus"
-if ! "$fuzz/fuzz/fuzz_lector_mapa" -max_total_time=60 -max_len="$largo" -timeout=10 \
-        -dict="$fuzz/fuzz/mapa.dict" -artifact_prefix="$fuzz/fuzz/" -print_final_stats=1 \
-        "$fuzz/fuzz/corpus" "$fuzz/fuzz/semillas" > "$fuzz/fuzz/registro.txt" 2>&1; then
-    tail -n 60 "$fuzz/fuzz/registro.txt"
-    echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $fuzz/fuzz/"
-    exit 1
-fi
-grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$fuzz/fuzz/registro.txt" || true
+fuzzear fuzz_lector_mapa "$fuzz/fuzz" 60 "$largo" mapa.dict
 
 echo "== fuzzing del lector de repeticiones: libFuzzer con ASan y UBSan, 30 s"
 # Las semillas las escribe el codificador al compilar el fuzzer.
 cmake --build "$fuzz" --target fuzz_lector_repeticion -j "$n"
-rep="$fuzz/fuzz/repeticion"
-if ! "$rep/fuzz_lector_repeticion" -max_total_time=30 -max_len=4096 -timeout=10 \
-        -dict="$rep/repeticion.dict" -artifact_prefix="$rep/" -print_final_stats=1 \
-        "$rep/corpus" "$rep/semillas" > "$rep/registro.txt" 2>&1; then
-    tail -n 60 "$rep/registro.txt"
-    echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $rep/"
-    exit 1
-fi
-grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$rep/registro.txt" || true
+fuzzear fuzz_lector_repeticion "$fuzz/fuzz/repeticion" 30 4096 repeticion.dict
 
 echo "== compilaciones reproducibles del último commit"
 bash scripts/compilacion_reproducible.sh
