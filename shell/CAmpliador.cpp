@@ -55,9 +55,12 @@ void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int fac
 void CAmpliador::estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const
 {
     const uint32_t* tabla = colores.data();
-    std::vector<int> columnas(static_cast<size_t>(ancho));
-    for (int x = 0; x < ancho; ++x)
-        columnas[x] = static_cast<int>(static_cast<long>(x) * pagina->w / ancho);
+    if (columnas.size() != static_cast<size_t>(ancho) || anchoPagina != pagina->w) {
+        columnas.resize(static_cast<size_t>(ancho));
+        for (int x = 0; x < ancho; ++x)
+            columnas[x] = static_cast<int>(static_cast<long>(x) * pagina->w / ancho);
+        anchoPagina = pagina->w;
+    }
     int anterior = -1;
     for (int y = 0; y < alto; ++y) {
         uint8_t* fila = destino + static_cast<ptrdiff_t>(y) * pasoFila;

@@ -27,6 +27,10 @@ public:
 
 private:
     std::vector<uint32_t> colores;
+    // La columna de la página de cada columna estirada, para el ancho de la
+    // última vez: cada cuadro usa la misma y no se vuelve a calcular.
+    mutable std::vector<int> columnas;
+    mutable int anchoPagina = 0;
 };
 
 #endif
