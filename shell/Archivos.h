@@ -2,6 +2,7 @@
 #define ARCHIVOS_H
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 // Lo más que se lee de un archivo entero: nada del juego se acerca.
@@ -17,8 +18,29 @@ bool escribirArchivoAtomico(const std::string& ruta, const std::string& bytes);
 // normal o si pasa de TAMANO_MAXIMO_ARCHIVO; entonces `bytes` queda vacío.
 bool leerArchivo(const std::string& ruta, std::string& bytes);
 
-// La carpeta del juego bajo la del escritorio que da la variable (como
-// XDG_CONFIG_HOME), o bajo ~/relativa si la variable no está o está vacía.
-std::string carpetaDelJuego(const char* variable, const char* relativa);
+// Crea junto a la ruta un archivo vacío con un nombre que no era de nadie
+// (ruta más un sufijo) y da ese nombre; vacío si no se pudo, con errno.
+std::string reservarTemporal(const std::string& ruta);
+
+// Lleva al disco lo escrito en el archivo antes de seguir.
+bool asentarArchivo(const std::string& ruta);
+
+// Pone `desde` en el lugar de `hasta` de una vez, haya algo allí o no.
+bool reemplazarArchivo(const std::string& desde, const std::string& hasta);
+
+bool archivoLegible(const std::string& ruta);
+
+// Las rutas del juego van en UTF-8, como las quiere Allegro; en Windows
+// std::filesystem leería un std::string en la página de códigos del sistema.
+std::filesystem::path rutaDe(const std::string& utf8);
+std::string textoDe(const std::filesystem::path& ruta);
+
+enum class CarpetaUsuario { AJUSTES, DATOS };
+
+// La carpeta del juego en las del usuario. En Linux, bajo $XDG_CONFIG_HOME
+// o $XDG_DATA_HOME, o bajo ~/.config o ~/.local/share si la variable no está
+// o está vacía; en Windows, bajo %APPDATA% (la que viaja con el usuario) o
+// %LOCALAPPDATA% (la de esta máquina).
+std::string carpetaDelJuego(CarpetaUsuario cual);
 
 #endif

@@ -4,8 +4,6 @@
 #include "shell/CCapaConfig.h"
 
 #include <allegro.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -190,23 +188,17 @@ bool coincide(const std::string& ruta, const std::vector<Entrada>& entradas)
     return iguales;
 }
 
-// Que lo escrito llegue al disco antes de renombrar: si no, un apagón justo
-// después podría dejar el nombre nuevo con el archivo vacío.
-bool asentar(const std::string& ruta)
+void borrar(const std::string& ruta)
 {
-    const int descriptor = open(ruta.c_str(), O_RDONLY);
-    if (descriptor < 0)
-        return false;
-    const bool asentado = fsync(descriptor) == 0;
-    close(descriptor);
-    return asentado;
+    std::error_code error;
+    fs::remove(rutaDe(ruta), error);
 }
 
 }
 
 std::string CAjustes::rutaPorDefecto()
 {
-    return (fs::path(carpetaDelJuego("XDG_CONFIG_HOME", ".config")) / "escuadron-rana.cfg").string();
+    return textoDe(rutaDe(carpetaDelJuego(CarpetaUsuario::AJUSTES)) / "escuadron-rana.cfg");
 }
 
 CAjustes::CAjustes(std::string ruta, const OpcionesLinea& lineaDada)
@@ -221,10 +213,10 @@ Preferencias CAjustes::cargar()
     for (std::string& nombre : nombresTeclas)
         nombre.clear();
     std::error_code error;
-    const std::uintmax_t tamano = fs::file_size(archivo, error);
-    if (error || access(archivo.c_str(), R_OK) != 0) {
+    const std::uintmax_t tamano = fs::file_size(rutaDe(archivo), error);
+    if (error || !archivoLegible(archivo)) {
         // Uno que está pero no se puede leer tampoco se pisa sin apartarlo antes.
-        roto = fs::exists(archivo, error);
+        roto = fs::exists(rutaDe(archivo), error);
         if (roto)
             avisar("no se puede leer " + archivo + "; se usan los valores por defecto");
     } else if (tamano > TAMANO_MAXIMO) {
@@ -323,14 +315,14 @@ bool CAjustes::guardar()
     if (temporal.empty())
         return false;
     if (roto && !apartarRoto()) {
-        std::remove(temporal.c_str());
+        borrar(temporal);
         return false;
     }
     if (antesDeRenombrar)
         antesDeRenombrar(temporal);
-    if (std::rename(temporal.c_str(), destino().c_str()) != 0) {
+    if (!reemplazarArchivo(temporal, destino())) {
         avisarSinGuardar(std::strerror(errno));
-        std::remove(temporal.c_str());
+        borrar(temporal);
         return false;
     }
     return true;
@@ -339,16 +331,14 @@ bool CAjustes::guardar()
 std::string CAjustes::escribirTemporal()
 {
     std::error_code error;
-    const fs::path carpeta = fs::path(destino()).parent_path();
+    const fs::path carpeta = rutaDe(destino()).parent_path();
     if (!carpeta.empty())
         fs::create_directories(carpeta, error);
-    std::string temporal = destino() + ".XXXXXX";
-    const int descriptor = mkstemp(temporal.data());
-    if (descriptor < 0) {
+    const std::string temporal = reservarTemporal(destino());
+    if (temporal.empty()) {
         avisarSinGuardar(error ? error.message() : std::strerror(errno));
         return std::string();
     }
-    close(descriptor);
     const std::vector<Entrada> entradas = entradasDe(enArchivo, nombresTeclas);
     {
         CCapaConfig sinCapa;
@@ -359,9 +349,11 @@ std::string CAjustes::escribirTemporal()
         flush_config_file();
         pop_config_state();
     }
-    if (!asentar(temporal) || !coincide(temporal, entradas)) {
+    // Que llegue al disco antes de renombrar: si no, un apagón justo después
+    // podría dejar el nombre nuevo con el archivo vacío.
+    if (!asentarArchivo(temporal) || !coincide(temporal, entradas)) {
         avisarSinGuardar("no se pudo escribir entero");
-        std::remove(temporal.c_str());
+        borrar(temporal);
         return std::string();
     }
     return temporal;
@@ -371,8 +363,8 @@ std::string CAjustes::escribirTemporal()
 bool CAjustes::apartarRoto()
 {
     std::error_code error;
-    if (fs::exists(archivo, error))
-        fs::copy_file(archivo, archivo + ".roto", fs::copy_options::overwrite_existing, error);
+    if (fs::exists(rutaDe(archivo), error))
+        fs::copy_file(rutaDe(archivo), rutaDe(archivo + ".roto"), fs::copy_options::overwrite_existing, error);
     if (error) {
         avisarSinGuardar("no se pudo apartar el archivo viejo como " + archivo + ".roto: " + error.message());
         return false;
@@ -387,10 +379,10 @@ bool CAjustes::apartarRoto()
 std::string CAjustes::destino() const
 {
     std::error_code error;
-    if (!fs::is_symlink(archivo, error))
+    if (!fs::is_symlink(rutaDe(archivo), error))
         return archivo;
-    const fs::path apuntado = fs::weakly_canonical(archivo, error);
-    return error ? archivo : apuntado.string();
+    const fs::path apuntado = fs::weakly_canonical(rutaDe(archivo), error);
+    return error ? archivo : textoDe(apuntado);
 }
 
 void CAjustes::avisarSinGuardar(const std::string& motivo)

@@ -16,7 +16,7 @@ std::string CRepeticiones::carpeta;
 
 std::string CRepeticiones::carpetaPorDefecto()
 {
-    return (fs::path(carpetaDelJuego("XDG_DATA_HOME", ".local/share")) / "repeticiones").string();
+    return textoDe(rutaDe(carpetaDelJuego(CarpetaUsuario::DATOS)) / "repeticiones");
 }
 
 void CRepeticiones::usarCarpeta(const std::string& nueva)
@@ -30,15 +30,15 @@ void CRepeticiones::guardar(const CRepeticion& repeticion)
     if (carpeta.empty())
         return;
     std::error_code error;
-    fs::create_directories(carpeta, error);
+    fs::create_directories(rutaDe(carpeta), error);
     const std::time_t ahora = std::time(nullptr);
     char fecha[32];
     std::strftime(fecha, sizeof fecha, "%Y-%m-%d_%H-%M-%S", std::localtime(&ahora));
-    fs::path ruta = fs::path(carpeta) / (std::string(fecha) + ".rep");
+    fs::path ruta = rutaDe(carpeta) / (std::string(fecha) + ".rep");
     for (int otra = 2; fs::exists(ruta, error); ++otra)
-        ruta = fs::path(carpeta) / (std::string(fecha) + "-" + std::to_string(otra) + ".rep");
-    if (!escribirArchivoAtomico(ruta.string(), repeticion.codificar())) {
-        std::fprintf(stderr, "escuadron-rana: no se pudo guardar la repetición en %s\n", ruta.c_str());
+        ruta = rutaDe(carpeta) / (std::string(fecha) + "-" + std::to_string(otra) + ".rep");
+    if (!escribirArchivoAtomico(textoDe(ruta), repeticion.codificar())) {
+        std::fprintf(stderr, "escuadron-rana: no se pudo guardar la repetición en %s\n", textoDe(ruta).c_str());
         return;
     }
     podar();
@@ -48,7 +48,7 @@ void CRepeticiones::podar()
 {
     std::error_code error;
     std::vector<fs::path> guardadas;
-    for (fs::directory_iterator it(carpeta, error), fin; !error && it != fin; it.increment(error))
+    for (fs::directory_iterator it(rutaDe(carpeta), error), fin; !error && it != fin; it.increment(error))
         if (it->path().extension() == ".rep")
             guardadas.push_back(it->path());
     if (guardadas.size() <= size_t(GUARDADAS))

@@ -3,19 +3,27 @@
 #include <filesystem>
 #include <system_error>
 
+#include "shell/Archivos.h"
+#ifdef _WIN32
+#include "shell/PlataformaWindows.h"
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
 
 std::string carpeta;
 
-// Linux da la ruta real del proceso aunque se le haya llamado por el PATH o
-// por un enlace.
+// La ruta real del proceso aunque se le haya llamado por el PATH o por un enlace.
 std::string rutaEjecutable()
 {
+#ifdef _WIN32
+    return rutaEjecutableWindows();
+#else
     std::error_code error;
     fs::path ruta = fs::read_symlink("/proc/self/exe", error);
     return error ? std::string() : ruta.string();
+#endif
 }
 
 }
@@ -24,9 +32,14 @@ std::string carpetaRecursos(bool hayGraficosAqui, const std::string& ejecutable)
 {
     if (hayGraficosAqui || ejecutable.empty())
         return std::string();
+#ifdef _WIN32
+    // Lo que trae el zip está junto al ejecutable.
+    return textoDe(rutaDe(ejecutable).parent_path()) + "/";
+#else
     // Un prefijo que se mueve entero sigue valiendo: nada de rutas fijadas al compilar.
     fs::path prefijo = fs::path(ejecutable).parent_path().parent_path();
     return (prefijo / "share" / "games" / "escuadron-rana").string() + "/";
+#endif
 }
 
 void localizarRecursos()

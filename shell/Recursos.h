@@ -6,7 +6,8 @@
 // Carpeta de la que se leen los recursos, con '/' al final: nada si la carpeta
 // de trabajo trae graphics/ (como siempre), o la instalada, que cuelga del
 // prefijo del ejecutable: <prefijo>/games/escuadron-rana lee de
-// <prefijo>/share/games/escuadron-rana/. Sin ruta del ejecutable, nada.
+// <prefijo>/share/games/escuadron-rana/. En Windows, la del ejecutable. Sin
+// ruta del ejecutable, nada.
 std::string carpetaRecursos(bool hayGraficosAqui, const std::string& ejecutable);
 
 // Decide la carpeta al arrancar, antes de leer ningún recurso.
