@@ -12,7 +12,9 @@
 #include "shell/SonidoWav.h"
 #include "shell/VentanaX11.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "shell/PlataformaWindows.h"
+#else
 #include <allegro/internal/aintern.h>
 #include <allegro/platform/aintunix.h>
 #endif
@@ -34,7 +36,8 @@ const char* const TITULO = "Escuadrón Rana";
 // Orden de intentos: acelerado, por software, seguro. En X11 nada está
 // acelerado (gfx_capabilities solo trae GFX_CAN_SCROLL): se prefiere una
 // ventana, que no cambia la resolución del escritorio, y se acaba en el
-// modo seguro.
+// modo seguro. En Windows esos tres son los de pantalla completa, a
+// 640x480: la ventana de DirectX va antes que ellos (fijarModoGrafico).
 #ifdef _WIN32
 const int DRIVERS[3] = { GFX_DIRECTX_ACCEL, GFX_DIRECTX_SOFT, GFX_DIRECTX_SAFE };
 #else
@@ -92,6 +95,31 @@ void CDispositivosAllegro::tamanoEscritorio(int& ancho, int& alto)
     }
 }
 
+#ifdef _WIN32
+
+// En Windows la pantalla completa es la del juego de siempre: DirectX a
+// 640x480, sin ampliar, con el driver del intento. Una ventana se pide
+// primero a DirectX en ventana, con cualquier intento (así vuelve también
+// quien arrancó en pantalla completa con el segundo); si no abre, queda la
+// pantalla completa del intento.
+int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuevo)
+{
+    if (!nuevo.completa && set_gfx_mode(GFX_DIRECTX_WIN, nuevo.ancho, nuevo.alto, 0, 0) == 0) {
+        modo = nuevo;
+    } else {
+        if (set_gfx_mode(DRIVERS[intento], ANCHO_PAGINA, ALTO_PAGINA, 0, 0) != 0)
+            return -1;
+        modo = ModoPantalla();
+        modo.completa = true;
+    }
+    set_window_title(TITULO);
+    origenX = origenY = 0;
+    ampliadorListo = false;
+    return 0;
+}
+
+#else
+
 // La pantalla completa es una ventana más, del tamaño del escritorio: nunca
 // se cambia la resolución. Se deja antes de cambiar el tamaño, para que el
 // gestor de ventanas no devuelva luego la ventana al que tenía antes.
@@ -113,6 +141,8 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
     ampliadorListo = (modo.factor > 1 || modo.estirada) && prepararAmpliadorX11(ampliador);
     return 0;
 }
+
+#endif
 
 int CDispositivosAllegro::instalarTeclado()
 {
@@ -274,7 +304,11 @@ void CDispositivosAllegro::instalarAvisoFoco(void (*perdido)())
 // que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
 bool CDispositivosAllegro::focoEnOtraVentana()
 {
+#ifdef _WIN32
+    return !ventanaEnPrimerPlano();
+#else
     return !tieneFocoX11();
+#endif
 }
 
 namespace {

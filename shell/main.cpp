@@ -9,9 +9,17 @@
 #include "shell/CRepeticiones.h"
 #include "shell/CVerificacion.h"
 #include "shell/Recursos.h"
+#ifdef _WIN32
+#include "shell/PlataformaWindows.h"
+#endif
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    usarConsolaDelPadre();
+    if (char** enUtf8 = argumentosUtf8(argc))
+        argv = enUtf8;
+#endif
     OpcionesLinea opciones;
     std::string problema;
     // Antes que nada de Allegro: --help, --version y los errores no abren pantalla.
