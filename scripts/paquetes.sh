@@ -20,3 +20,7 @@ instalarPaquetes() {
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${faltan[@]}"
 }
+
+# Para el juego de Windows: el compilador cruzado, Wine para probarlo, zip
+# para el paquete y curl para bajar las fuentes de Allegro.
+PAQUETES_WINDOWS="mingw-w64 wine wine64 zip curl ca-certificates patch"

@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# El juego para Windows de 64 bits, compilado desde esta Debian con MinGW-w64:
+# deja build-windows/escuadron-rana-VERSION-windows-x64.zip con el ejecutable
+# y sus recursos. Allegro 4 no tiene versión para Windows en Debian: se compila
+# una vez, estática, de sus fuentes originales, en una carpeta fuera del árbol
+# ($RANA_ALLEGRO_WINDOWS, o ~/.cache/escuadron-rana/...), y se reutiliza.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/paquetes.sh
+
+ALLEGRO_VERSION=4.4.3.1
+ALLEGRO_TARBALL=allegro4.4_${ALLEGRO_VERSION}.orig.tar.gz
+# La huella de las fuentes que Debian publica de Allegro: lo que se baja se
+# compara con ella antes de compilar nada.
+ALLEGRO_SHA256=ec19dbc9a021244582b4819b3583ee594b50141f9fcf6944a4ed8069cbf8d4d4
+ALLEGRO_URLS=(
+    "http://deb.debian.org/debian/pool/main/a/allegro4.4/$ALLEGRO_TARBALL"
+    "https://snapshot.debian.org/archive/debian/20250520T000000Z/pool/main/a/allegro4.4/$ALLEGRO_TARBALL"
+)
+TOOLCHAIN=$PWD/windows/mingw-w64-x86_64.cmake
+# Los arreglos a Allegro para que funcione bajo Wine; cada uno dice por qué.
+PARCHES=("$PWD"/windows/allegro-*.patch)
+SALIDA=$PWD/build-windows
+n=$(nproc)
+
+fallar() {
+    echo "windows.sh: $*" >&2
+    exit 1
+}
+
+instalar() {
+    # Los recursos los genera la compilación de Linux; el zip, zip.
+    instalarPaquetes $PAQUETES_JUEGO $PAQUETES_WINDOWS ||
+        fallar "no se pudieron instalar los paquetes para compilar para Windows ($PAQUETES_WINDOWS)"
+    command -v x86_64-w64-mingw32-g++-posix > /dev/null ||
+        fallar "no hay compilador cruzado x86_64-w64-mingw32-g++-posix"
+}
+
+bajarAllegro() {
+    local destino=$1 url
+    for url in "${ALLEGRO_URLS[@]}"; do
+        echo "Bajando $url"
+        if curl -fsSL --retry 3 -o "$destino" "$url" &&
+                echo "$ALLEGRO_SHA256  $destino" | sha256sum -c --quiet; then
+            return 0
+        fi
+        echo "No valió: falló la descarga o la huella no coincide." >&2
+    done
+    fallar "no se pudieron bajar las fuentes de Allegro $ALLEGRO_VERSION"
+}
+
+# Allegro estática, sin lo que el juego no usa. La marca guarda con qué
+# parches se compiló: si alguno cambia, se compila de nuevo.
+compilarAllegro() {
+    local prefijo=$1 marca="$1/compilada-con" huella trabajo parche
+    huella=$(cat "$TOOLCHAIN" "${PARCHES[@]}" | sha256sum | cut -d' ' -f1)
+    if [ -f "$prefijo/lib/liballeg.a" ] && [ "$(cat "$marca" 2>/dev/null)" = "$ALLEGRO_SHA256 $huella" ]; then
+        echo "Allegro para Windows ya está en $prefijo"
+        return 0
+    fi
+    echo "Compilando Allegro $ALLEGRO_VERSION para Windows en $prefijo"
+    trabajo=$(mktemp -d)
+    bajarAllegro "$trabajo/$ALLEGRO_TARBALL"
+    tar -xzf "$trabajo/$ALLEGRO_TARBALL" -C "$trabajo"
+    for parche in "${PARCHES[@]}"; do
+        patch -d "$trabajo/allegro-$ALLEGRO_VERSION" -p1 --quiet < "$parche" ||
+            fallar "no se pudo aplicar $(basename "$parche") a Allegro"
+    done
+    rm -rf "$prefijo"
+    cmake -S "$trabajo/allegro-$ALLEGRO_VERSION" -B "$trabajo/build" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefijo" -DSHARED=OFF \
+        -DWANT_ALLEGROGL=OFF -DWANT_LOADPNG=OFF -DWANT_LOGG=OFF -DWANT_JPGALLEG=OFF -DWANT_EXAMPLES=OFF \
+        -DWANT_TOOLS=OFF -DWANT_TESTS=OFF -DWANT_DOCS=OFF > "$trabajo/cmake.log" 2>&1 ||
+        { tail -n 30 "$trabajo/cmake.log"; fallar "no se pudo configurar Allegro"; }
+    cmake --build "$trabajo/build" -j "$n" > "$trabajo/build.log" 2>&1 ||
+        { tail -n 30 "$trabajo/build.log"; fallar "no se pudo compilar Allegro"; }
+    cmake --install "$trabajo/build" > /dev/null
+    echo "$ALLEGRO_SHA256 $huella" > "$marca"
+    rm -rf "$trabajo"
+}
+
+instalar
+ALLEGRO_PREFIJO=${RANA_ALLEGRO_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/escuadron-rana/allegro-$ALLEGRO_VERSION-mingw-w64}
+compilarAllegro "$ALLEGRO_PREFIJO"
+
+VERSION=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$VERSION" ] || fallar "no se encuentra la versión del proyecto en CMakeLists.txt"
+
+# Los recursos y la demo, de la compilación de Linux: el generador y el piloto
+# corren en esta máquina, y lo que escriben es lo mismo para los dos sistemas.
+# El juego de Linux queda al lado: la prueba de Windows verifica con él las
+# partidas grabadas bajo Wine.
+echo "== recursos y demo (compilación de Linux)"
+cmake -S . -B "$SALIDA/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
+cmake --build "$SALIDA/linux" --target escuadron-rana -j "$n"
+RECURSOS=$SALIDA/linux/bin
+
+echo "== escuadron-rana.exe (compilación cruzada)"
+cmake -S . -B "$SALIDA/cruzada" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" > /dev/null
+cmake --build "$SALIDA/cruzada" --target escuadron-rana -j "$n"
+
+# El zip, con fechas fijas y en orden: dos compilaciones del mismo commit dan
+# los mismos bytes. Los textos, con los saltos de línea de Windows.
+echo "== zip"
+FECHA=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
+ZIP=$SALIDA/escuadron-rana-$VERSION-windows-x64.zip
+juntar=$SALIDA/zip
+rm -rf "$juntar" "$ZIP"
+mkdir -p "$juntar"/{graphics,musics,maps,sounds,demos}
+x86_64-w64-mingw32-strip -o "$juntar/escuadron-rana.exe" "$SALIDA/cruzada/bin/escuadron-rana.exe"
+cp "$RECURSOS"/graphics/*.bmp "$juntar/graphics/"
+# parches.cfg es el índice de instrumentos de freepats para el sintetizador de
+# Allegro en Linux: en Windows suena el sintetizador MIDI del sistema.
+cp "$RECURSOS"/musics/*.mid "$juntar/musics/"
+cp "$RECURSOS"/maps/fase1.map "$juntar/maps/"
+cp "$RECURSOS"/sounds/*.wav "$juntar/sounds/"
+cp "$RECURSOS"/demos/demo.rep "$juntar/demos/"
+sed 's/$/\r/' LICENSE > "$juntar/LICENSE.txt"
+sed -e "s/VERSION/$VERSION/" -e 's/$/\r/' windows/LEEME.txt > "$juntar/LEEME.txt"
+find "$juntar" -exec touch -h -d "@$FECHA" {} +
+(cd "$juntar" && find . -mindepth 1 | LC_ALL=C sort | sed 's|^\./||' | TZ=UTC zip -q -X -D -9 "$ZIP" -@)
+echo "Hecho: $ZIP ($(du -h "$ZIP" | cut -f1))"
