@@ -2,7 +2,8 @@
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
 # de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas y medio
 # del de repeticiones, dos compilaciones del último commit que deben salir
-# iguales byte a byte y, aparte, las unitarias con ASan y UBSan.
+# iguales byte a byte, aparte las unitarias con ASan y UBSan y, al final, el
+# juego de Windows: compilado con MinGW-w64 y probado bajo Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
@@ -56,3 +57,11 @@ echo "== pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON
 cmake --build build-san -j "$n"
 ctest --test-dir build-san --output-on-failure -j "$n" -LE e2e
+
+echo "== Windows: el zip con MinGW-w64 y el juego bajo Wine"
+# Sin compilador cruzado o sin Wine esto falla, no se salta.
+inicio=$(date +%s)
+bash scripts/windows.sh
+version=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build-windows/linux/bin
+echo "Windows: $(($(date +%s) - inicio)) s"

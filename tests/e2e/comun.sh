@@ -65,8 +65,11 @@ copiarJuego() {
     cp -r "$CARPETA_JUEGO"/. "$JUEGO"/
 }
 
+# Cómo se arranca el juego en su carpeta; la prueba de Windows pone Wine delante.
+ARRANQUE=(./escuadron-rana)
+
 lanzarJuego() {
-    (cd "$JUEGO" && exec ./escuadron-rana "$@" >salida 2>errores) &
+    (cd "$JUEGO" && exec "${ARRANQUE[@]}" "$@" >salida 2>errores) &
     PID_JUEGO=$!
 }
 
