@@ -108,7 +108,8 @@ ZIP=$SALIDA/escuadron-rana-$VERSION-windows-x64.zip
 juntar=$SALIDA/zip
 rm -rf "$juntar" "$ZIP"
 mkdir -p "$juntar"/{graphics,musics,maps,sounds,demos}
-x86_64-w64-mingw32-strip -o "$juntar/escuadron-rana.exe" "$SALIDA/cruzada/bin/escuadron-rana.exe"
+# strip pone en la cabecera del ejecutable la hora de ahora, salvo que se la den.
+SOURCE_DATE_EPOCH=$FECHA x86_64-w64-mingw32-strip -o "$juntar/escuadron-rana.exe" "$SALIDA/cruzada/bin/escuadron-rana.exe"
 cp "$RECURSOS"/graphics/*.bmp "$juntar/graphics/"
 # parches.cfg es el índice de instrumentos de freepats para el sintetizador de
 # Allegro en Linux: en Windows suena el sintetizador MIDI del sistema.
