@@ -2,6 +2,7 @@
 
 #include "tools/CarpetaSalida.h"
 #include "tools/Emblema.h"
+#include "tools/EscritorIco.h"
 #include "tools/EscritorPng.h"
 #include "tools/Lienzo.h"
 
@@ -83,4 +84,8 @@ void generarIconos(const CarpetaSalida& salida)
     for (int lado : LADOS_ICONO)
         salida.escribir(rutaIcono(lado), codificarPng(lado, lado, pixelesIcono(lado)));
     generarIconoVentana(salida);
+    std::vector<ImagenIco> imagenes;
+    for (int lado : LADOS_ICONO_WINDOWS)
+        imagenes.push_back({lado, codificarPng(lado, lado, pixelesIcono(lado))});
+    salida.escribir(RUTA_ICONO_WINDOWS, codificarIco(imagenes));
 }

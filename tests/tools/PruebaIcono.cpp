@@ -6,6 +6,8 @@
 #include <allegro.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -122,6 +124,38 @@ TEST(PruebaIcono, ElDeLaVentanaEsUnBmpConMascara)
         for (int x = 28; x < 36; ++x)
             EXPECT_FALSE(magenta(x, y)) << x << "," << y;
     destroy_bitmap(icono);
+}
+
+// El de Windows: cada entrada dice su lado (256 es 0) y dónde está su PNG,
+// que mide ese lado; los PNG van seguidos hasta el final del archivo.
+TEST(PruebaIcono, ElDeWindowsLlevaCadaLadoEnPng)
+{
+    arrancarAllegroSinPantalla();
+    CarpetaTemporal carpeta;
+    generarIconos(CarpetaSalida(carpeta.ruta()));
+    std::ifstream archivo(carpeta.archivo(RUTA_ICONO_WINDOWS), std::ios::binary);
+    const std::string ico((std::istreambuf_iterator<char>(archivo)), std::istreambuf_iterator<char>());
+    auto leer16 = [&](size_t en) { return unsigned(uint8_t(ico[en])) | unsigned(uint8_t(ico[en + 1])) << 8; };
+    auto leer32le = [&](size_t en) { return leer16(en) | uint32_t(leer16(en + 2)) << 16; };
+    ASSERT_GE(ico.size(), 6u);
+    EXPECT_EQ(leer16(0), 0u);
+    EXPECT_EQ(leer16(2), 1u);
+    const size_t cuantos = std::size(LADOS_ICONO_WINDOWS);
+    ASSERT_EQ(leer16(4), cuantos);
+    size_t siguiente = 6 + 16 * cuantos;
+    for (size_t i = 0; i < cuantos; ++i) {
+        const size_t entrada = 6 + 16 * i;
+        const int lado = LADOS_ICONO_WINDOWS[i];
+        EXPECT_EQ(uint8_t(ico[entrada]), uint8_t(lado & 0xFF)) << lado;
+        EXPECT_EQ(leer16(entrada + 6), 32u);
+        const uint32_t largo = leer32le(entrada + 8), en = leer32le(entrada + 12);
+        ASSERT_EQ(en, siguiente) << lado;
+        ASSERT_LE(en + largo, ico.size());
+        const std::string png = ico.substr(en, largo);
+        EXPECT_EQ(png, codificarPng(lado, lado, pixelesIcono(lado))) << lado;
+        siguiente += largo;
+    }
+    EXPECT_EQ(siguiente, ico.size());
 }
 
 }
