@@ -97,7 +97,7 @@ RECURSOS=$SALIDA/linux/bin
 
 echo "== escuadron-rana.exe (compilación cruzada)"
 cmake -S . -B "$SALIDA/cruzada" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=OFF -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" > /dev/null
+    -DBUILD_TESTING=OFF -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" -DRANA_RECURSOS="$RECURSOS" > /dev/null
 cmake --build "$SALIDA/cruzada" --target escuadron-rana -j "$n"
 
 # El zip, con fechas fijas y en orden: dos compilaciones del mismo commit dan

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # El juego de Windows, tal como sale en el zip, bajo Wine en el Xvfb de las
 # pruebas: abre su ventana, Espacio y 1 llevan a la partida, F8 con Espacio
-# guarda snap0.bmp con el marcador a 074, Escape y 3 salen con 0; la partida
+# guarda snap0.bmp con el marcador a 074, Escape y 3 salen con 0, y la
+# ventana lleva el icono de la rana; la partida
 # grabada se rehace igual bajo Wine y en Linux. Sin graphics/rana.bmp, la
 # tecla 1 da el aviso de Windows y, aceptado, sale con 1. Y la demo hecha en
 # Linux, verificada bajo Wine.
@@ -48,6 +49,27 @@ paso "demo de Linux bajo Wine: $(cat "$JUEGO/verificacion") (estado $estado)"
 quitarEnemigos
 llegarAlMenu
 paso "ventana abierta y menú a la vista"
+# El icono del ejecutable llega a la ventana: Wine se lo da a X como
+# _NET_WM_ICON. Sin él Wine pone el suyo, gris: se cuentan los píxeles
+# opacos y verdes del de 32x32 (el de la rana trae 29; el de Wine, ninguno).
+verdes=$(xprop -id "$WID" -f _NET_WM_ICON 32c ' $0+' _NET_WM_ICON 2>/dev/null | tr -d ',' | awk '
+    { for (i = 2; i <= NF; ++i) v[n++] = $i + 0 }
+    END {
+        i = 0
+        while (i + 2 <= n) {
+            w = v[i]; h = v[i + 1]; i += 2; c = 0
+            for (k = 0; k < w * h; ++k) {
+                p = v[i + k]; a = int(p / 16777216) % 256
+                r = int(p / 65536) % 256; g = int(p / 256) % 256; b = p % 256
+                if (a > 128 && g > r + 40 && g > b + 40) ++c
+            }
+            if (w == 32) verdes = c
+            i += w * h
+        }
+        print verdes + 0
+    }')
+[ "$verdes" -ge 16 ] || fallar "la ventana no trae el icono de la rana ($verdes píxeles verdes en el de 32x32)"
+paso "la ventana lleva el icono de la rana: $verdes píxeles verdes en el de 32x32"
 empezarPartida
 disparoConCaptura
 esperarCaptura "$JUEGO/snap0.bmp"
