@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "shell/Archivos.h"
 
@@ -84,6 +86,55 @@ TEST_F(PruebaArchivos, LeerRechazaLoQueNoEsArchivoNormalOPasaDelTope)
     EXPECT_EQ(leido.size(), TAMANO_MAXIMO_ARCHIVO);
     EXPECT_FALSE(leerArchivo(sobra, leido));
     EXPECT_TRUE(leido.empty());
+}
+
+// Los ajustes los reserva antes de escribirlos con Allegro: cada temporal es
+// un archivo nuevo y vacío junto al destino, y al reemplazar el destino se
+// queda con sus bytes aunque ya existiera.
+TEST_F(PruebaArchivos, ReservaTemporalesDistintosYReemplazaElDestino)
+{
+    ASSERT_TRUE(escribirArchivoAtomico(ruta("ajustes.cfg"), "viejo"));
+    const std::string uno = reservarTemporal(ruta("ajustes.cfg"));
+    const std::string otro = reservarTemporal(ruta("ajustes.cfg"));
+    ASSERT_FALSE(uno.empty());
+    ASSERT_FALSE(otro.empty());
+    EXPECT_NE(uno, otro);
+    EXPECT_EQ(uno.rfind(ruta("ajustes.cfg") + ".", 0), 0u) << uno;
+    EXPECT_EQ(fs::file_size(uno), 0u);
+    { std::ofstream(uno) << "nuevo"; }
+    EXPECT_TRUE(asentarArchivo(uno));
+    ASSERT_TRUE(reemplazarArchivo(uno, ruta("ajustes.cfg")));
+    std::string leido;
+    ASSERT_TRUE(leerArchivo(ruta("ajustes.cfg"), leido));
+    EXPECT_EQ(leido, "nuevo");
+    EXPECT_FALSE(archivoLegible(uno));
+    EXPECT_TRUE(archivoLegible(otro));
+    EXPECT_TRUE(reservarTemporal(ruta("no-hay-carpeta/ajustes.cfg")).empty());
+}
+
+// Las carpetas del usuario: la variable de XDG si trae algo; si no está o
+// está vacía, la de siempre bajo HOME.
+TEST(PruebaCarpetasUsuario, SiguenAXdgYSinEllaAHome)
+{
+    struct Variable {
+        const char* nombre;
+        std::optional<std::string> antes;
+        explicit Variable(const char* n) : nombre(n)
+        {
+            if (const char* v = std::getenv(n))
+                antes = v;
+        }
+        ~Variable() { antes ? setenv(nombre, antes->c_str(), 1) : unsetenv(nombre); }
+    } config("XDG_CONFIG_HOME"), datos("XDG_DATA_HOME"), casa("HOME");
+    setenv("HOME", "/home/rana", 1);
+    setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(carpetaDelJuego(CarpetaUsuario::AJUSTES), "/cfg/escuadron-rana");
+    EXPECT_EQ(carpetaDelJuego(CarpetaUsuario::DATOS), "/home/rana/.local/share/escuadron-rana");
+    setenv("XDG_CONFIG_HOME", "", 1);
+    setenv("XDG_DATA_HOME", "/datos", 1);
+    EXPECT_EQ(carpetaDelJuego(CarpetaUsuario::AJUSTES), "/home/rana/.config/escuadron-rana");
+    EXPECT_EQ(carpetaDelJuego(CarpetaUsuario::DATOS), "/datos/escuadron-rana");
 }
 
 }
