@@ -1,23 +1,23 @@
 #!/usr/bin/env bash
 # El juego de Windows, tal como sale en el zip, bajo Wine en el Xvfb de las
-# pruebas: abre su ventana, Espacio y 1 llevan a la partida, F8 con Espacio
-# guarda snap0.bmp con el marcador a 074, Escape y 3 salen con 0, y la
-# ventana lleva el icono de la rana; la partida
-# grabada se rehace igual bajo Wine y en Linux. Sin graphics/rana.bmp, la
-# tecla 1 da el aviso de Windows y, aceptado, sale con 1. Y la demo hecha en
-# Linux, verificada bajo Wine.
+# pruebas: abre su ventana con el icono de la rana, Espacio y 1 llevan a la
+# partida, F8 con Espacio guarda snap0.bmp con el marcador a 074, Escape y 3
+# salen con 0, y la partida grabada se rehace igual bajo Wine y en Linux.
+# Sin graphics/rana.bmp, la tecla 1 da el aviso de Windows y, aceptado, sale
+# con 1. Y la demo hecha en Linux, verificada bajo Wine.
 # Uso: windows.sh <zip> <carpeta del juego de Linux (build-windows/linux/bin)>
 ZIP=$(realpath "$1")
 LINUX=$(realpath "$2")
 ZIP_ABIERTO=$(mktemp -d /tmp/rana-zip.XXXXXX)
 unzip -q "$ZIP" -d "$ZIP_ABIERTO" || { echo "FALLO: no se pudo abrir $ZIP" >&2; exit 1; }
 source "$(dirname "$0")/comun.sh" "$ZIP_ABIERTO"
-trap 'limpiar; rm -rf "$ZIP_ABIERTO"' EXIT
 
 # El cargador de 64 bits de Debian no está en el PATH; sin él no hay prueba.
 WINE64=$(dpkg -L wine64 2>/dev/null | grep '/wine64$' | head -n 1)
 [ -x "$WINE64" ] || fallar "no está el cargador wine64 (paquete wine64): sin Wine no se prueba el juego de Windows"
 export WINEARCH=win64 WINEPREFIX="$TRABAJO/wine" WINEDEBUG=-all
+# Al acabar, también el servidor de Wine de este prefijo.
+trap 'limpiar; "$(dirname "$WINE64")/wineserver64" -k 2>/dev/null; rm -rf "$ZIP_ABIERTO"' EXIT
 ARRANQUE=("$WINE64" ./escuadron-rana.exe)
 
 # --verificar bajo Wine; lo que dice queda en $JUEGO/verificacion, sin los
@@ -29,6 +29,8 @@ verificarConWine() {
     return $estado
 }
 
+# El prefijo, con la pantalla ya abierta: uno preparado sin X tampoco abre
+# luego la ventana del juego ("Error iniciando Allegro").
 iniciarX
 inicio=$(date +%s%N)
 "$WINE64" wineboot -i > "$TRABAJO/wineboot.log" 2>&1 || fallar "wineboot no preparó el prefijo: $(tail -n 3 "$TRABAJO/wineboot.log")"
