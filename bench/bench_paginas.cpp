@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "shell/CDispositivosAllegro.h"
+#include "plataforma/CDispositivosAllegro.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
-#include "shell/CEfectos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/CEfectos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 

@@ -4,7 +4,7 @@
 #include "enemies/CPremio.h"
 #include "player/CExplosion.h"
 #include "shell/Azar.h"
-#include "shell/CEfectos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 

@@ -2,7 +2,7 @@
 
 #include "player/CDisparo.h"
 #include "player/CRana.h"
-#include "shell/CEfectos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
 #include "world/CListaEntidades.h"
 

@@ -6,9 +6,9 @@
 #include "player/CDisparo.h"
 #include "player/CDisparoCurvo.h"
 #include "player/CDisparoPerforante.h"
-#include "shell/CEfectos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
-#include "shell/Recursos.h"
+#include "plataforma/Recursos.h"
 #include "shell/Teclas.h"
 #include "world/CListaEntidades.h"
 

@@ -1,10 +1,10 @@
 #include "shell/CJuego.h"
 
-#include "shell/Archivos.h"
-#include "shell/CEfectos.h"
+#include "plataforma/Archivos.h"
+#include "sonido/CEfectos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "shell/Recursos.h"
+#include "plataforma/Recursos.h"
 #include "shell/Teclas.h"
 #include "stage/CFase1.h"
 #include "world/CPartida.h"

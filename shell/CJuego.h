@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "shell/CAjustes.h"
-#include "shell/CRepeticion.h"
+#include "ajustes/CAjustes.h"
+#include "repeticion/CRepeticion.h"
 
 // Lleva el programa de la presentación al menú y del menú a la salida.
 class CJuego {

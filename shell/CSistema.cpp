@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
-#include "shell/CDispositivosAllegro.h"
+#include "plataforma/CDispositivosAllegro.h"
 #include "shell/CExcepcion.h"
-#include "shell/Recursos.h"
+#include "plataforma/Recursos.h"
 
 namespace {
 CDispositivosAllegro dispositivosAllegro;

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "shell/CAjustes.h"
-#include "shell/CDispositivos.h"
+#include "ajustes/CAjustes.h"
+#include "plataforma/CDispositivos.h"
 #include "shell/CEntrada.h"
-#include "shell/CVentana.h"
-#include "shell/CVolumen.h"
-#include "shell/Preferencias.h"
+#include "plataforma/CVentana.h"
+#include "sonido/CVolumen.h"
+#include "ajustes/Preferencias.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
 class CSistema {

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/Archivos.h"
+#include "plataforma/Archivos.h"
 #include "shell/CJuego.h"
-#include "shell/LineaOrdenes.h"
-#include "shell/CRepeticiones.h"
-#include "shell/CVerificacion.h"
-#include "shell/Recursos.h"
+#include "ajustes/LineaOrdenes.h"
+#include "repeticion/CRepeticiones.h"
+#include "repeticion/CVerificacion.h"
+#include "plataforma/Recursos.h"
 #ifdef _WIN32
-#include "shell/PlataformaWindows.h"
+#include "plataforma/PlataformaWindows.h"
 #endif
 
 int main(int argc, char** argv)

@@ -10,7 +10,7 @@
 #include "shell/Azar.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "shell/Recursos.h"
+#include "plataforma/Recursos.h"
 #include "stage/LectorMapa.h"
 #include "world/CListaEntidades.h"
 

@@ -7,11 +7,11 @@
 #include <filesystem>
 
 #include "player/CRana.h"
-#include "shell/Archivos.h"
-#include "shell/CDispositivosSinPantalla.h"
+#include "plataforma/Archivos.h"
+#include "plataforma/CDispositivosSinPantalla.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "shell/Recursos.h"
+#include "plataforma/Recursos.h"
 #include "stage/CFase1.h"
 #include "tools/CPiloto.h"
 #include "world/CPartida.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/CResumen.h"
+#include "world/CResumen.h"
 
 // Clases de choque: quién daña a quién y quién se deja coger.
 enum TipoEntidad : int32_t {

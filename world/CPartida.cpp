@@ -2,8 +2,8 @@
 
 #include "player/CRana.h"
 #include "shell/Azar.h"
-#include "shell/CEfectos.h"
-#include "shell/CRepeticiones.h"
+#include "sonido/CEfectos.h"
+#include "repeticion/CRepeticiones.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
 #include "stage/CFase.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "world/CGrabadora.h"
+#include "repeticion/CGrabadora.h"
 
 class CFase;
 class CRana;

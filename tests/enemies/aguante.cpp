@@ -29,7 +29,7 @@
 #include "shell/Azar.h"
 #include "shell/CSistema.h"
 #include "stage/CFase1.h"
-#include "tests/shell/CDispositivosSimulados.h"
+#include "tests/plataforma/CDispositivosSimulados.h"
 #include "world/CListaEntidades.h"
 #include "world/CPartida.h"
 

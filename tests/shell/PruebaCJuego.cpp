@@ -7,7 +7,7 @@
 
 #include "shell/CJuego.h"
 #include "shell/CSistema.h"
-#include "tests/shell/PruebaConSimulados.h"
+#include "tests/plataforma/PruebaConSimulados.h"
 
 namespace {
 

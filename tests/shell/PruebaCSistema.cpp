@@ -8,7 +8,7 @@
 
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "tests/shell/PruebaConSimulados.h"
+#include "tests/plataforma/PruebaConSimulados.h"
 
 namespace fs = std::filesystem;
 

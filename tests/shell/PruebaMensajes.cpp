@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/CExcepcion.h"
-#include "shell/Dialogo.h"
+#include "plataforma/Dialogo.h"
 
 namespace {
 

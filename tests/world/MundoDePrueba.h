@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "shell/CSistema.h"
-#include "tests/shell/PruebaConSimulados.h"
+#include "tests/plataforma/PruebaConSimulados.h"
 #include "world/CEntidad.h"
 #include "world/CListaEntidades.h"
 

@@ -1,0 +1,63 @@
+#ifndef CAJUSTES_H
+#define CAJUSTES_H
+
+#include <functional>
+#include <string>
+
+#include "ajustes/LineaOrdenes.h"
+#include "ajustes/Preferencias.h"
+
+// Lo que el jugador puede cambiar desde el juego; cada cambio se guarda en el acto.
+enum class Ajuste { ESCALA, COMPLETA, SILENCIO, VOLUMEN };
+
+// Las preferencias guardadas en el archivo de ajustes, en el formato de
+// configuración de Allegro. Lo que no se entiende se cambia por su valor
+// por defecto con un aviso en stderr, y el archivo tal como estaba se
+// guarda aparte (.roto) antes de escribir encima. Los valores de la línea
+// de órdenes valen solo para esta partida: nunca se guardan.
+class CAjustes {
+public:
+    // $XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg, o ~/.config/… si la variable no está.
+    static std::string rutaPorDefecto();
+
+    explicit CAjustes(std::string ruta, const OpcionesLinea& linea = OpcionesLinea());
+
+    // Las de esta partida: las del archivo con las de la línea de órdenes
+    // encima. Sin archivo, las de por defecto. Necesita Allegro ya iniciado.
+    Preferencias cargar();
+    // Las teclas del archivo, por el nombre que les da la plataforma: solo se
+    // saben con el teclado instalado. Las que no valen se quedan las de siempre.
+    void resolverTeclas(Preferencias& partida, const std::function<const char*(int)>& nombrar);
+    // El jugador cambió ese ajuste en el juego: se guarda ese, de los actuales.
+    void anotar(Ajuste cual, const Preferencias& actuales);
+
+    // Escribe el archivo entero sin dejarlo nunca a medias: primero uno
+    // temporal en la misma carpeta, y luego lo renombra encima del viejo.
+    bool guardar();
+    // Se llama con el temporal ya escrito, justo antes de renombrarlo: las
+    // pruebas matan ahí el guardado.
+    std::function<void(const std::string& temporal)> antesDeRenombrar;
+
+    const Preferencias& guardadas() const { return enArchivo; }
+    const std::string& ruta() const { return archivo; }
+
+private:
+    void aplicarLinea(Preferencias& partida) const;
+    // La ruta del temporal escrito y comprobado, o nada si no se pudo.
+    std::string escribirTemporal();
+    bool apartarRoto();
+    std::string destino() const;
+    void avisarSinGuardar(const std::string& motivo);
+
+    std::string archivo;
+    OpcionesLinea linea;
+    Preferencias enArchivo;
+    // Los nombres leídos, hasta que se resuelven; vacío si no venía.
+    // Tras resolverlas, los de las teclas elegidas, que son los que se guardan.
+    std::string nombresTeclas[NUM_ACCIONES];
+    // El archivo traía algo que no se entendió y todavía no se ha apartado.
+    bool roto;
+    bool avisadoSinGuardar;
+};
+
+#endif

@@ -1,0 +1,78 @@
+#include "plataforma/CAmpliador.h"
+
+#include <cstring>
+
+namespace {
+
+// Un componente de 0 a 255 llevado a los bits de su máscara.
+uint32_t componente(int valor, uint32_t mascara)
+{
+    if (!mascara)
+        return 0;
+    int desplazamiento = 0;
+    while (!(mascara >> desplazamiento & 1))
+        ++desplazamiento;
+    const uint32_t maximo = mascara >> desplazamiento;
+    return (static_cast<uint32_t>(valor) * maximo + 127) / 255 << desplazamiento;
+}
+
+}
+
+void CAmpliador::preparar(uint32_t rojo, uint32_t verde, uint32_t azul)
+{
+    colores.resize(65536);
+    for (int c = 0; c < 65536; ++c)
+        colores[c] = componente(getr16(c), rojo) | componente(getg16(c), verde) | componente(getb16(c), azul);
+}
+
+// Fila a fila: la primera de cada cuadrado se convierte y las demás son
+// copias de ella. 1x y 2x, los que se usan, con su propio bucle.
+void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const
+{
+    const uint32_t* tabla = colores.data();
+    const int ancho = pagina->w;
+    for (int y = 0; y < pagina->h; ++y) {
+        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]);
+        uint8_t* primera = destino + static_cast<ptrdiff_t>(y) * factor * pasoFila;
+        uint32_t* fila = reinterpret_cast<uint32_t*>(primera);
+        if (factor == 1) {
+            for (int x = 0; x < ancho; ++x)
+                fila[x] = tabla[origen[x]];
+        } else if (factor == 2) {
+            for (int x = 0; x < ancho; ++x)
+                fila[2 * x] = fila[2 * x + 1] = tabla[origen[x]];
+        } else {
+            for (int x = 0; x < ancho; ++x)
+                for (int k = 0; k < factor; ++k)
+                    *fila++ = tabla[origen[x]];
+        }
+        for (int k = 1; k < factor; ++k)
+            std::memcpy(primera + static_cast<ptrdiff_t>(k) * pasoFila, primera, sizeof(uint32_t) * ancho * factor);
+    }
+}
+
+// Cada fila de destino que sale de la misma de la página es copia de la anterior.
+void CAmpliador::estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const
+{
+    const uint32_t* tabla = colores.data();
+    if (columnas.size() != static_cast<size_t>(ancho) || anchoPagina != pagina->w) {
+        columnas.resize(static_cast<size_t>(ancho));
+        for (int x = 0; x < ancho; ++x)
+            columnas[x] = static_cast<int>(static_cast<long>(x) * pagina->w / ancho);
+        anchoPagina = pagina->w;
+    }
+    int anterior = -1;
+    for (int y = 0; y < alto; ++y) {
+        uint8_t* fila = destino + static_cast<ptrdiff_t>(y) * pasoFila;
+        const int origenY = static_cast<int>(static_cast<long>(y) * pagina->h / alto);
+        if (origenY == anterior) {
+            std::memcpy(fila, fila - pasoFila, sizeof(uint32_t) * ancho);
+            continue;
+        }
+        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[origenY]);
+        uint32_t* pixel = reinterpret_cast<uint32_t*>(fila);
+        for (int x = 0; x < ancho; ++x)
+            pixel[x] = tabla[origen[columnas[x]]];
+        anterior = origenY;
+    }
+}

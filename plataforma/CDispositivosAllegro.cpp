@@ -1,0 +1,404 @@
+#include "plataforma/CDispositivosAllegro.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+#include "plataforma/CCapaConfig.h"
+#include "plataforma/Dialogo.h"
+#include "plataforma/Escala.h"
+#include "plataforma/ImagenBmp.h"
+#include "plataforma/Recursos.h"
+#include "plataforma/SonidoWav.h"
+#include "plataforma/VentanaX11.h"
+
+#ifdef _WIN32
+#include "plataforma/PlataformaWindows.h"
+#else
+#include <allegro/internal/aintern.h>
+#include <allegro/platform/aintunix.h>
+#endif
+
+const char* const RUTA_PARCHES = "musics/parches.cfg";
+
+namespace {
+
+// Voces del mezclador: las de los efectos y, aparte, las de la música.
+const int VOCES_EFECTOS = 12;
+const int VOCES_MUSICA = 32;
+// La música de la fase sola ya llega al tope de la salida a todo volumen:
+// con ella un poco más baja caben los efectos encima sin saturar.
+const int VOLUMEN_MUSICA = 180;
+
+// En UTF-8, como todo texto que recibe Allegro.
+const char* const TITULO = "Escuadrón Rana";
+
+// Orden de intentos: acelerado, por software, seguro. En X11 nada está
+// acelerado (gfx_capabilities solo trae GFX_CAN_SCROLL): se prefiere una
+// ventana, que no cambia la resolución del escritorio, y se acaba en el
+// modo seguro. En Windows esos tres son los de pantalla completa, a
+// 640x480: la ventana de DirectX va antes que ellos (fijarModoGrafico).
+#ifdef _WIN32
+const int DRIVERS[3] = { GFX_DIRECTX_ACCEL, GFX_DIRECTX_SOFT, GFX_DIRECTX_SAFE };
+#else
+const int DRIVERS[3] = { GFX_AUTODETECT_WINDOWED, GFX_XWINDOWS, GFX_SAFE };
+#endif
+
+// El sintetizador por software solo suena si sabe dónde están los
+// instrumentos; se le dice sin escribir ningún allegro.cfg.
+void anunciarParches()
+{
+    const std::string indice = rutaRecurso(RUTA_PARCHES);
+    if (!exists(indice.c_str()))
+        return;
+    char ruta[1024];
+    canonicalize_filename(ruta, indice.c_str(), sizeof ruta);
+    CCapaConfig::poner(std::string("[sound]\npatches = ") + ruta + "\n");
+}
+
+// Con los colores del archivo, sin bajarlos a los 16 bits de la pantalla.
+BITMAP* cargarIcono()
+{
+    const std::string ruta = rutaRecurso("graphics/icono.bmp");
+    if (!archivoBmpSano(ruta.c_str()))
+        return nullptr;
+    const int conversion = get_color_conversion();
+    set_color_conversion(COLORCONV_NONE);
+    BITMAP* icono = load_bitmap(ruta.c_str(), nullptr);
+    set_color_conversion(conversion);
+    return icono;
+}
+
+}
+
+int CDispositivosAllegro::iniciarAllegro()
+{
+    // La ventana que ve el gestor nace ya en install_allegro, con el nombre que haya.
+    nombrarVentanaX11();
+    if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
+        return -1;
+    set_window_title(TITULO);
+    icono = cargarIcono();
+    return 0;
+}
+
+void CDispositivosAllegro::fijarProfundidadColor()
+{
+    set_color_depth(16);
+}
+
+void CDispositivosAllegro::tamanoEscritorio(int& ancho, int& alto)
+{
+    if (get_desktop_resolution(&ancho, &alto) != 0) {
+        ancho = ANCHO_PAGINA;
+        alto = ALTO_PAGINA;
+    }
+}
+
+#ifdef _WIN32
+
+// En Windows la pantalla completa es la del juego de siempre: DirectX a
+// 640x480, sin ampliar, con el driver del intento. Una ventana se pide
+// primero a DirectX en ventana, con cualquier intento (así vuelve también
+// quien arrancó en pantalla completa con el segundo); si no abre, queda la
+// pantalla completa del intento.
+int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuevo)
+{
+    if (!nuevo.completa && set_gfx_mode(GFX_DIRECTX_WIN, nuevo.ancho, nuevo.alto, 0, 0) == 0) {
+        modo = nuevo;
+    } else {
+        if (set_gfx_mode(DRIVERS[intento], ANCHO_PAGINA, ALTO_PAGINA, 0, 0) != 0)
+            return -1;
+        modo = ModoPantalla();
+        modo.completa = true;
+    }
+    set_window_title(TITULO);
+    origenX = origenY = 0;
+    ampliadorListo = false;
+    return 0;
+}
+
+#else
+
+// La pantalla completa es una ventana más, del tamaño del escritorio: nunca
+// se cambia la resolución. Se deja antes de cambiar el tamaño, para que el
+// gestor de ventanas no devuelva luego la ventana al que tenía antes.
+int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuevo)
+{
+    const bool conFoco = screen && tieneFocoX11();
+    if (modo.completa && !nuevo.completa && screen)
+        pedirPantallaCompletaX11(false);
+    if (set_gfx_mode(DRIVERS[intento], nuevo.ancho, nuevo.alto, 0, 0) != 0)
+        return -1;
+    asentarVentanaX11(conFoco);
+    rotularVentanaX11(TITULO);
+    ponerIconoX11(icono);
+    modo = nuevo;
+    origenX = (modo.ancho - modo.anchoImagen) / 2;
+    origenY = (modo.alto - modo.altoImagen) / 2;
+    if (modo.completa)
+        pedirPantallaCompletaX11(true);
+    ampliadorListo = (modo.factor > 1 || modo.estirada) && prepararAmpliadorX11(ampliador);
+    return 0;
+}
+
+#endif
+
+int CDispositivosAllegro::instalarTeclado()
+{
+    return install_keyboard();
+}
+
+int CDispositivosAllegro::instalarTemporizador()
+{
+    return install_timer();
+}
+
+int CDispositivosAllegro::fijarModoConmutacion(int modo)
+{
+    return set_display_switch_mode(modo);
+}
+
+// El sintetizador toca la música con voces digitales: los efectos tienen las
+// suyas aparte, y ni cortan notas de la música ni la música los calla.
+int CDispositivosAllegro::instalarSonido(bool conMidi)
+{
+    if (!conMidi)
+        return install_sound(DIGI_NONE, MIDI_NONE, NULL);
+    anunciarParches();
+    reserve_voices(VOCES_EFECTOS, VOCES_MUSICA);
+    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NULL) != 0)
+        return -1;
+    fijarVolumen(255);
+    return 0;
+}
+
+MIDI* CDispositivosAllegro::cargarMidi(const char* nombre)
+{
+    return load_midi(nombre);
+}
+
+int CDispositivosAllegro::tocarMidi(MIDI* musica)
+{
+    return play_midi(musica, TRUE);
+}
+
+void CDispositivosAllegro::pararMidi()
+{
+    stop_midi();
+}
+
+void CDispositivosAllegro::pausarMidi()
+{
+    midi_pause();
+}
+
+void CDispositivosAllegro::reanudarMidi()
+{
+    midi_resume();
+}
+
+void CDispositivosAllegro::liberarMidi(MIDI* musica)
+{
+    destroy_midi(musica);
+}
+
+SAMPLE* CDispositivosAllegro::cargarSonido(const char* nombre)
+{
+    return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
+}
+
+void CDispositivosAllegro::tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia)
+{
+    play_sample(sonido, volumen, pan, frecuencia, FALSE);
+}
+
+void CDispositivosAllegro::pararSonido(SAMPLE* sonido)
+{
+    stop_sample(sonido);
+}
+
+void CDispositivosAllegro::liberarSonido(SAMPLE* sonido)
+{
+    destroy_sample(sonido);
+}
+
+// Páginas en memoria: en X11 cada dibujo sobre un bitmap de vídeo es un
+// dibujo sobre la ventana, y un solo volcado por cuadro sale más barato.
+BITMAP* CDispositivosAllegro::crearPagina(int ancho, int alto)
+{
+    return create_bitmap(ancho, alto);
+}
+
+BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
+{
+    if (!archivoBmpSano(nombre))
+        return nullptr;
+    PALETTE paleta;
+    BITMAP* imagen = load_bitmap(nombre, paleta);
+    if (imagen)
+        set_palette(paleta);
+    return imagen;
+}
+
+// A 1x, un blit; ampliada, el volcado propio, y si la ventana no lo admite, Allegro.
+void CDispositivosAllegro::presentar(BITMAP* pagina)
+{
+    if (modo.factor == 1 && !modo.estirada)
+        blit(pagina, screen, 0, 0, origenX, origenY, pagina->w, pagina->h);
+    else if (!ampliadorListo || !volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
+        stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, modo.anchoImagen,
+                     modo.altoImagen);
+}
+
+void CDispositivosAllegro::instalarContador(void (*contador)(), int milisegundos)
+{
+    install_int(contador, milisegundos);
+}
+
+volatile char* CDispositivosAllegro::estadoTeclas()
+{
+    return key;
+}
+
+void CDispositivosAllegro::instalarAvisoCierre(void (*aviso)())
+{
+    set_close_button_callback(aviso);
+}
+
+// El hilo de fondo de Allegro sondea la ventana cien veces por segundo, y
+// eso solo ya pasa del 2 % de un núcleo. En reposo se le cierra el paso y
+// los eventos de la ventana se atienden aquí, una vez por siesta.
+void CDispositivosAllegro::reposo(bool dormido)
+{
+#ifndef _WIN32
+    if (dormido == enReposo)
+        return;
+    if (dormido)
+        _unix_bg_man->disable_interrupts();
+    else
+        _unix_bg_man->enable_interrupts();
+    enReposo = dormido;
+#else
+    (void)dormido;
+#endif
+}
+
+void CDispositivosAllegro::dormir(int milisegundos)
+{
+    rest(milisegundos);
+#ifndef _WIN32
+    if (enReposo)
+        _xwin_handle_input();
+#endif
+}
+
+// Solo llega en los modos de conmutación que siguen en segundo plano, que
+// son los únicos que hay en X11.
+void CDispositivosAllegro::instalarAvisoFoco(void (*perdido)())
+{
+    set_display_switch_callback(SWITCH_OUT, perdido);
+}
+
+// Quien fija el foco a mano (sin gestor de ventanas, desde el modo de foco
+// que sigue al ratón) hace que la ventana lo pierda y lo recobre en el acto.
+bool CDispositivosAllegro::focoEnOtraVentana()
+{
+#ifdef _WIN32
+    return !ventanaEnPrimerPlano();
+#else
+    return !tieneFocoX11();
+#endif
+}
+
+namespace {
+
+bool esPalanca(const JOYSTICK_STICK_INFO& palanca)
+{
+    return palanca.num_axis >= 2 && (palanca.flags & JOYFLAG_SIGNED);
+}
+
+bool centrada(const JOYSTICK_STICK_INFO& palanca)
+{
+    return !palanca.axis[0].d1 && !palanca.axis[0].d2 && !palanca.axis[1].d1 && !palanca.axis[1].d2;
+}
+
+}
+
+// En Linux cada par de ejes es una palanca: tras la izquierda vienen los
+// gatillos y la derecha revueltos, y la cruceta al final, de todo o nada.
+// Un gatillo suelto ya marca un extremo (el de Xbox reposa en -32767): solo
+// hacen de cruceta las palancas que al arrancar están en el centro.
+bool CDispositivosAllegro::instalarMando(int botonDisparo, int botonInicio)
+{
+    disparo = botonDisparo;
+    inicio = botonInicio;
+    crucetas = 0;
+    if (install_joystick(JOY_TYPE_AUTODETECT) != 0 || num_joysticks < 1 || poll_joystick() != 0)
+        return false;
+    for (int s = 1; s < joy[0].num_sticks; ++s)
+        if (esPalanca(joy[0].stick[s]) && centrada(joy[0].stick[s]))
+            crucetas |= 1 << s;
+    return true;
+}
+
+void CDispositivosAllegro::leerMando(EstadoMando& estado)
+{
+    estado = EstadoMando();
+    if (num_joysticks < 1 || poll_joystick() != 0)
+        return;
+    const JOYSTICK_INFO& mando = joy[0];
+    if (mando.num_sticks > 0 && esPalanca(mando.stick[0])) {
+        estado.ejeX = mando.stick[0].axis[0].pos;
+        estado.ejeY = mando.stick[0].axis[1].pos;
+    }
+    for (int s = 1; s < mando.num_sticks; ++s) {
+        if (!(crucetas & (1 << s)))
+            continue;
+        const JOYSTICK_AXIS_INFO* ejes = mando.stick[s].axis;
+        estado.izquierda |= ejes[0].d1 != 0;
+        estado.derecha |= ejes[0].d2 != 0;
+        estado.arriba |= ejes[1].d1 != 0;
+        estado.abajo |= ejes[1].d2 != 0;
+    }
+    if (mando.num_buttons > disparo)
+        estado.boton = mando.button[disparo].b != 0;
+    // Start es el octavo botón en los mandos de tipo Xbox; en los de menos
+    // botones, el último, si no es el de disparar.
+    const int cual = mando.num_buttons > inicio ? inicio : mando.num_buttons - 1;
+    if (cual >= 0 && cual != disparo)
+        estado.inicio = mando.button[cual].b != 0;
+}
+
+void CDispositivosAllegro::fijarVolumen(int volumen)
+{
+    set_volume(volumen, volumen * VOLUMEN_MUSICA / 255);
+}
+
+const char* CDispositivosAllegro::nombreTecla(int tecla)
+{
+    return scancode_to_name(tecla);
+}
+
+void CDispositivosAllegro::mostrarMensaje(const char* texto)
+{
+    mostrarDialogo(texto);
+}
+
+void CDispositivosAllegro::quitarTeclado()
+{
+    remove_keyboard();
+}
+
+void CDispositivosAllegro::quitarTemporizador()
+{
+    remove_timer();
+}
+
+void CDispositivosAllegro::salirAllegro()
+{
+    if (icono)
+        destroy_bitmap(icono);
+    icono = nullptr;
+    allegro_exit();
+}

@@ -1,0 +1,65 @@
+#ifndef CDISPOSITIVOSALLEGRO_H
+#define CDISPOSITIVOSALLEGRO_H
+
+#include "plataforma/CAmpliador.h"
+#include "plataforma/CDispositivos.h"
+
+// Los dispositivos de verdad: Allegro sobre X11 (o Windows).
+class CDispositivosAllegro : public CDispositivos {
+public:
+    int iniciarAllegro() override;
+    void fijarProfundidadColor() override;
+    void tamanoEscritorio(int& ancho, int& alto) override;
+    int fijarModoGrafico(int intento, const ModoPantalla& nuevo) override;
+    int instalarTeclado() override;
+    int instalarTemporizador() override;
+    int fijarModoConmutacion(int modo) override;
+    int instalarSonido(bool conMidi) override;
+    MIDI* cargarMidi(const char* nombre) override;
+    int tocarMidi(MIDI* musica) override;
+    void pararMidi() override;
+    void pausarMidi() override;
+    void reanudarMidi() override;
+    void liberarMidi(MIDI* musica) override;
+    SAMPLE* cargarSonido(const char* nombre) override;
+    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
+    void pararSonido(SAMPLE* sonido) override;
+    void liberarSonido(SAMPLE* sonido) override;
+    BITMAP* crearPagina(int ancho, int alto) override;
+    BITMAP* cargarImagen(const char* nombre) override;
+    void presentar(BITMAP* pagina) override;
+    void instalarContador(void (*contador)(), int milisegundos) override;
+    volatile char* estadoTeclas() override;
+    void instalarAvisoCierre(void (*aviso)()) override;
+    void dormir(int milisegundos) override;
+    void instalarAvisoFoco(void (*perdido)()) override;
+    bool focoEnOtraVentana() override;
+    void reposo(bool dormido) override;
+    bool instalarMando(int botonDisparo, int botonInicio) override;
+    void leerMando(EstadoMando& estado) override;
+    void fijarVolumen(int volumen) override;
+    const char* nombreTecla(int tecla) override;
+    void mostrarMensaje(const char* texto) override;
+    void quitarTeclado() override;
+    void quitarTemporizador() override;
+    void salirAllegro() override;
+
+private:
+    bool enReposo = false;
+    // Las palancas del mando, una por bit, que hacen de cruceta.
+    int crucetas = 0;
+    int disparo = 0, inicio = 7;
+    ModoPantalla modo;
+    // Dónde va la esquina de la página ampliada: fuera de 0,0 solo en pantalla completa.
+    int origenX = 0, origenY = 0;
+    CAmpliador ampliador;
+    // Falso si la ventana no admite el volcado propio y amplía Allegro.
+    bool ampliadorListo = false;
+    // Nulo si faltaba o estaba roto: la ventana se queda sin icono.
+    BITMAP* icono = nullptr;
+};
+
+// Índice de instrumentos para el sintetizador por software, junto a la música.
+extern const char* const RUTA_PARCHES;
+
+#endif

@@ -1,0 +1,95 @@
+#include "plataforma/ImagenBmp.h"
+
+#include <cstdio>
+
+namespace {
+
+// Los BMP guardan sus números en little endian.
+uint32_t leer32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint16_t leer16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+enum Compresion : uint32_t { SIN_COMPRIMIR = 0, RLE8 = 1, RLE4 = 2, CAMPOS_DE_BITS = 3 };
+
+// Más que de sobra para cualquier dibujo del juego; un número mayor es basura.
+constexpr int64_t LADO_MAXIMO = 1 << 15;
+
+}
+
+bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArchivo)
+{
+    if (leidos < 14 + 12 || cabecera[0] != 'B' || cabecera[1] != 'M')
+        return false;
+    const uint32_t inicioPixeles = leer32(cabecera + 10);
+    const uint32_t largoInfo = leer32(cabecera + 14);
+    int64_t ancho, alto;
+    uint16_t planos, bits;
+    uint32_t compresion = SIN_COMPRIMIR, tamanoImagen = 0;
+    if (largoInfo == 12) {
+        // Cabecera de OS/2: medidas de 16 bits y nunca comprimida.
+        ancho = leer16(cabecera + 18);
+        alto = leer16(cabecera + 20);
+        planos = leer16(cabecera + 22);
+        bits = leer16(cabecera + 24);
+    } else if (largoInfo == 40 || largoInfo == 52 || largoInfo == 56 || largoInfo == 108 || largoInfo == 124) {
+        if (leidos < 14 + 40)
+            return false;
+        ancho = int32_t(leer32(cabecera + 18));
+        alto = int32_t(leer32(cabecera + 22));
+        planos = leer16(cabecera + 26);
+        bits = leer16(cabecera + 28);
+        compresion = leer32(cabecera + 30);
+        tamanoImagen = leer32(cabecera + 34);
+    } else {
+        return false;
+    }
+    // Alto negativo: filas de arriba abajo.
+    const int64_t filas = alto < 0 ? -alto : alto;
+    if (ancho <= 0 || ancho > LADO_MAXIMO || filas == 0 || filas > LADO_MAXIMO || planos != 1)
+        return false;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    if (inicioPixeles < 14 + largoInfo || inicioPixeles > tamanoArchivo)
+        return false;
+
+    uint64_t bytesPixeles;
+    switch (compresion) {
+    case SIN_COMPRIMIR:
+    case CAMPOS_DE_BITS:
+        if (compresion == CAMPOS_DE_BITS && bits != 16 && bits != 32)
+            return false;
+        // Cada fila se rellena hasta un múltiplo de 4 bytes.
+        bytesPixeles = uint64_t((ancho * bits + 31) / 32 * 4) * uint64_t(filas);
+        break;
+    case RLE8:
+    case RLE4:
+        // Lo comprimido no se mide por las medidas: solo vale lo que anuncia.
+        if ((compresion == RLE8 ? 8 : 4) != bits || alto < 0 || tamanoImagen == 0)
+            return false;
+        bytesPixeles = tamanoImagen;
+        break;
+    default:
+        return false;
+    }
+    return tamanoArchivo - inicioPixeles >= bytesPixeles;
+}
+
+bool archivoBmpSano(const char* ruta)
+{
+    std::FILE* archivo = std::fopen(ruta, "rb");
+    if (!archivo)
+        return false;
+    uint8_t cabecera[LARGO_CABECERA_BMP];
+    const size_t leidos = std::fread(cabecera, 1, sizeof cabecera, archivo);
+    long tamano = -1;
+    if (std::fseek(archivo, 0, SEEK_END) == 0)
+        tamano = std::ftell(archivo);
+    std::fclose(archivo);
+    return tamano >= 0 && cabeceraBmpSana(cabecera, leidos, uint64_t(tamano));
+}

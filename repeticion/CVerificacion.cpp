@@ -1,0 +1,76 @@
+#include "repeticion/CVerificacion.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+
+#include "plataforma/Archivos.h"
+#include "plataforma/CDispositivosSinPantalla.h"
+#include "shell/CExcepcion.h"
+#include "repeticion/CRepeticion.h"
+#include "shell/CSistema.h"
+#include "plataforma/Recursos.h"
+#include "stage/CFase1.h"
+#include "world/CPartida.h"
+
+int CVerificacion::ejecutar(const std::vector<std::string>& archivos)
+{
+    CDispositivosSinPantalla sinPantalla;
+    sistema.usarDispositivos(&sinPantalla);
+    int peor = 0;
+    try {
+        sistema.inicializar();
+        std::string mapa;
+        if (!leerArchivo(rutaRecurso("maps/fase1.map"), mapa))
+            throw CExcepcion(ERROR_ARCHIVOS);
+        const uint64_t resumenMapa = resumen(mapa.data(), mapa.size());
+        for (const std::string& archivo : archivos)
+            peor = std::max(peor, verificar(archivo, resumenMapa));
+    } catch (CExcepcion error) {
+        std::fprintf(stderr, "%s\n", mensajeDeError(error.codigo));
+        peor = 2;
+    }
+    sistema.finalizar();
+    sistema.usarDispositivos(nullptr);
+    return peor;
+}
+
+int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
+{
+    std::string bytes, problema;
+    CRepeticion grabada;
+    if (!leerArchivo(archivo, bytes)) {
+        std::printf("%s: no se puede leer\n", archivo.c_str());
+        return 2;
+    }
+    if (CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), grabada, problema) !=
+        ResultadoLectura::BIEN) {
+        std::printf("%s: no es una repetición válida: %s\n", archivo.c_str(), problema.c_str());
+        return 2;
+    }
+    if (grabada.cabecera.resumenMapa != resumenMapa) {
+        std::printf("%s: se grabó con otro mapa de la fase, no con el instalado\n", archivo.c_str());
+        return 2;
+    }
+    const auto inicio = std::chrono::steady_clock::now();
+    CPartida partida;
+    partida.fase = new CFase1();
+    partida.repetir(grabada, false);
+    const CRepeticion& rehecha = partida.rehecha();
+    const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    const size_t cuadros = grabada.cuadros.size();
+    for (size_t i = 0; i < grabada.controles.size(); ++i)
+        if (i >= rehecha.controles.size() || rehecha.controles[i] != grabada.controles[i]) {
+            std::printf("%s: %zu cuadros; se aparta en el control %zu, entre los cuadros %zu y %zu\n", archivo.c_str(),
+                        cuadros, i + 1, i * CUADROS_POR_CONTROL + 1, (i + 1) * CUADROS_POR_CONTROL);
+            return 1;
+        }
+    if (rehecha.resumenFinal != grabada.resumenFinal) {
+        std::printf("%s: %zu cuadros; se aparta tras el último control, en el final\n", archivo.c_str(), cuadros);
+        return 1;
+    }
+    std::printf("%s: %zu cuadros, huella final %016" PRIx64 ", coincide (%.2f s)\n", archivo.c_str(), cuadros,
+                rehecha.resumenFinal, segundos);
+    return 0;
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+
+#include "plataforma/Archivos.h"
+#include "shell/Azar.h"
+#include "repeticion/CRepeticiones.h"
+#include "stage/CFase1.h"
+#include "tests/world/MundoDePrueba.h"
+#include "world/CPartida.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Partidas de la fase con un guion de teclas por cuadro, grabadas en una
+// carpeta propia. Cada una empieza con el mismo reloj, el mismo generador y
+// la misma memoria de columnas, salvo que se diga.
+class PruebaGrabacion : public MundoDePrueba {
+protected:
+    void SetUp() override
+    {
+        MundoDePrueba::SetUp();
+        guardadas = fs::temp_directory_path() / ("rana-repeticiones-" + std::to_string(::getpid()));
+        fs::remove_all(guardadas);
+        CRepeticiones::usarCarpeta(guardadas.string());
+    }
+    void TearDown() override
+    {
+        CRepeticiones::usarCarpeta("");
+        fs::remove_all(guardadas);
+        MundoDePrueba::TearDown();
+    }
+
+    // Juega 350 cuadros: la flecha arriba entre el 20 y el 60, y Espacio en
+    // el cuadro dado. Devuelve la repetición que quedó guardada.
+    CRepeticion jugar(int cuadroDisparo)
+    {
+        sistema.fijarTicks(5000);
+        reiniciarAzar();
+        ultimaColumna = 65000;
+        const int antes = simulados.presentadas;
+        simulados.alPresentar = [&, antes](int presentadas) {
+            const int n = presentadas - antes;
+            pulsar(KEY_UP, n >= 20 && n < 60);
+            pulsar(KEY_SPACE, n == cuadroDisparo);
+            pulsar(KEY_ESC, n == 350);
+        };
+        CPartida partida;
+        partida.fase = new CFase1();
+        partida.jugarFase();
+        pulsar(KEY_ESC, false);
+        return ultima();
+    }
+
+    CRepeticion ultima()
+    {
+        std::set<fs::path> archivos;
+        for (const auto& entrada : fs::directory_iterator(guardadas))
+            archivos.insert(entrada.path());
+        CRepeticion leida;
+        std::string bytes, problema;
+        EXPECT_FALSE(archivos.empty());
+        if (archivos.empty() || !leerArchivo(archivos.rbegin()->string(), bytes))
+            return leida;
+        EXPECT_EQ(CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), leida, problema),
+                  ResultadoLectura::BIEN)
+            << problema;
+        fs::remove(*archivos.rbegin());
+        return leida;
+    }
+
+    fs::path guardadas;
+};
+
+// Cada cuadro con sus ticks y sus teclas, un control cada cien y el estado
+// de arranque. La misma partida da las mismas huellas; un solo Espacio
+// en el cuadro 150 en vez del 120 deja igual el primer control y cambia el
+// segundo, con los disparos aún en vuelo.
+TEST_F(PruebaGrabacion, LaPartidaQuedaGrabadaYSuHuellaSeparaLoQueCambia)
+{
+    const CRepeticion primera = jugar(120);
+    ASSERT_EQ(primera.cuadros.size(), 350u);
+    EXPECT_EQ(primera.controles.size(), 3u);
+    EXPECT_EQ(primera.cabecera.tickInicial, 5000u);
+    EXPECT_EQ(primera.cabecera.azarInicial, 1u);
+    EXPECT_EQ(primera.cabecera.ultimaColumna, 65000);
+    // El primer cuadro no espera: el segundo empieza en el mismo tick.
+    EXPECT_EQ(primera.cuadros[1].ticks, 0u);
+    EXPECT_EQ(primera.cuadros[2].ticks, 1u);
+    EXPECT_EQ(primera.cuadros[25].teclas, BIT_ARRIBA);
+    EXPECT_EQ(primera.cuadros[120].teclas, BIT_DISPARO);
+
+    const CRepeticion igual = jugar(120);
+    EXPECT_EQ(igual.controles, primera.controles);
+    EXPECT_EQ(igual.resumenFinal, primera.resumenFinal);
+
+    const CRepeticion otra = jugar(150);
+    EXPECT_EQ(otra.controles[0], primera.controles[0]);
+    EXPECT_NE(otra.controles[1], primera.controles[1]);
+}
+
+// Una partida grabada se rehace sin mostrarla con las mismas huellas, también
+// la segunda del programa (que empieza con el generador y las columnas donde
+// los dejó la primera) y en otro orden. Un bit cambiado en el cuadro 150 se
+// nota en el control del cuadro 200 y no antes.
+TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuControl)
+{
+    const CRepeticion primera = jugar(120);
+    // Lo que la primera partida dejó gastado del generador y de las columnas.
+    for (int i = 0; i < 7; ++i)
+        azar();
+    ultimaColumna = 3;
+    CPartida segundaPartida;
+    segundaPartida.fase = new CFase1();
+    int cuadros = 0;
+    simulados.alPresentar = [&](int) {
+        pulsar(KEY_RIGHT, ++cuadros < 100);
+        pulsar(KEY_SPACE, cuadros % 7 == 0);
+        pulsar(KEY_ESC, cuadros == 260);
+    };
+    segundaPartida.jugarFase();
+    pulsar(KEY_ESC, false);
+    simulados.alPresentar = nullptr;
+    const CRepeticion segunda = ultima();
+    EXPECT_NE(segunda.cabecera.azarInicial, primera.cabecera.azarInicial);
+    EXPECT_EQ(segunda.cabecera.ultimaColumna, 3);
+
+    for (const CRepeticion* grabada : { &segunda, &primera }) {
+        CPartida rehecha;
+        rehecha.fase = new CFase1();
+        const int mostradas = simulados.presentadas;
+        rehecha.repetir(*grabada, false);
+        EXPECT_EQ(simulados.presentadas, mostradas) << "sin mostrar no se muestra nada";
+        EXPECT_EQ(rehecha.rehecha().controles, grabada->controles);
+        EXPECT_EQ(rehecha.rehecha().resumenFinal, grabada->resumenFinal);
+    }
+
+    CRepeticion cambiada = primera;
+    cambiada.cuadros[150].teclas ^= BIT_DISPARO;
+    CPartida rehecha;
+    rehecha.fase = new CFase1();
+    rehecha.repetir(cambiada, false);
+    ASSERT_EQ(rehecha.rehecha().controles.size(), 3u);
+    EXPECT_EQ(rehecha.rehecha().controles[0], primera.controles[0]);
+    EXPECT_NE(rehecha.rehecha().controles[1], primera.controles[1]);
+}
+
+// Solo quedan las cincuenta más nuevas.
+TEST_F(PruebaGrabacion, SoloQuedanLasCincuentaMasNuevas)
+{
+    fs::create_directories(guardadas);
+    for (int i = 0; i < 60; ++i)
+        escribirArchivoAtomico((guardadas / ("2000-01-01_00-00-" + std::to_string(10 + i) + ".rep")).string(), "x");
+    CRepeticiones::guardar(CRepeticion());
+    int quedan = 0;
+    for (const auto& entrada : fs::directory_iterator(guardadas))
+        quedan += entrada.path().extension() == ".rep";
+    EXPECT_EQ(quedan, CRepeticiones::GUARDADAS);
+    EXPECT_FALSE(fs::exists(guardadas / "2000-01-01_00-00-10.rep"));
+}
+
+}
