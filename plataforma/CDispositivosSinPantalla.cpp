@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "shell/CSistema.h"
 #include "plataforma/ImagenBmp.h"
 
 int CDispositivosSinPantalla::iniciarAllegro()
@@ -51,7 +50,8 @@ void CDispositivosSinPantalla::mostrarMensaje(const char* texto)
 
 void CDispositivosSinPantalla::dormir(int)
 {
-    CSistema::contarTick();
+    if (contador)
+        contador();
 }
 
 void CDispositivosSinPantalla::salirAllegro()

@@ -37,7 +37,7 @@ public:
         if (alPresentar)
             alPresentar();
     }
-    void instalarContador(void (*)(), int) override {}
+    void instalarContador(void (*contadorDado)(), int) override { contador = contadorDado; }
     volatile char* estadoTeclas() override { return teclas; }
     void instalarAvisoCierre(void (*)()) override {}
     // Sin temporizador, cada siesta es un tick: una partida jugada así va
@@ -57,6 +57,9 @@ public:
 
     std::function<void()> alPresentar;
     volatile char teclas[KEY_MAX] = {};
+
+private:
+    void (*contador)() = nullptr;
 };
 
 #endif

@@ -25,7 +25,7 @@ int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
     bool huboError = false;
     try {
         sistema.inicializar(ajustes);
-        efectos.cargar(sistema.dispositivosActuales());
+        efectos.cargar(sistema.dispositivosActuales(), [] { return sistema.leerTicks(); });
         sistema.limpiarPagina();
         if (repeticion) {
             verRepeticion(*repeticion);

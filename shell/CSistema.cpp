@@ -305,7 +305,7 @@ void CSistema::atenderEntrada()
         dispositivos->leerMando(mando);
     entrada.unir(mando);
     Ajuste cambio;
-    if (volumen.atender(entrada, cambio))
+    if (volumen.atender([this](int tecla) { return entrada.pulsacion(tecla); }, cambio))
         recordar(cambio);
     if (entrada.pulsacion(KEY_F10)) {
         const ModoPantalla siguiente = ventana.siguienteTamano();

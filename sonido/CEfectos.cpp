@@ -3,7 +3,6 @@
 #include <string>
 
 #include "shell/CExcepcion.h"
-#include "shell/CSistema.h"
 #include "plataforma/Escala.h"
 #include "plataforma/Recursos.h"
 
@@ -32,7 +31,7 @@ const int VARIACION = 40;
 
 }
 
-CEfectos::CEfectos() : dispositivos(nullptr), muestras(), tickDe(), copias(), semilla(12345)
+CEfectos::CEfectos() : dispositivos(nullptr), reloj(nullptr), muestras(), tickDe(), copias(), semilla(12345)
 {
 }
 
@@ -42,9 +41,10 @@ const char* CEfectos::archivo(Efecto efecto)
 }
 
 // Si uno falla, los ya cargados se sueltan: nada queda a medias.
-void CEfectos::cargar(CDispositivos* dispositivosDados)
+void CEfectos::cargar(CDispositivos* dispositivosDados, uint32_t (*relojDado)())
 {
     dispositivos = dispositivosDados;
+    reloj = relojDado;
     for (int e = 0; e < NUM_EFECTOS; ++e) {
         const std::string ruta = rutaRecurso(DATOS[e].archivo);
         muestras[e] = dispositivos->cargarSonido(ruta.c_str());
@@ -68,7 +68,7 @@ void CEfectos::sonar(Efecto efecto, int x)
 {
     if (!muestras[efecto])
         return;
-    const uint32_t tick = sistema.leerTicks();
+    const uint32_t tick = reloj();
     if (tickDe[efecto] != tick) {
         tickDe[efecto] = tick;
         copias[efecto] = 0;

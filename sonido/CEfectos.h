@@ -34,8 +34,9 @@ public:
 
     CEfectos();
 
-    // Lanza el error de archivos si alguno falta o no es un WAV que se pueda leer.
-    void cargar(CDispositivos* dispositivos);
+    // Lanza el error de archivos si alguno falta o no es un WAV que se pueda
+    // leer. El reloj es el de la partida: las copias se cuentan por su tick.
+    void cargar(CDispositivos* dispositivos, uint32_t (*reloj)());
     void liberar();
 
     // Suena centrado en la x de la pantalla de lo que lo hizo. Sin efectos
@@ -52,6 +53,7 @@ private:
     int variacionTono();
 
     CDispositivos* dispositivos;
+    uint32_t (*reloj)();
     SAMPLE* muestras[NUM_EFECTOS];
     uint32_t tickDe[NUM_EFECTOS];
     int copias[NUM_EFECTOS];

@@ -12,17 +12,17 @@ void CVolumen::arrancar()
         aplicar();
 }
 
-bool CVolumen::atender(CEntrada& entrada, Ajuste& cambio)
+bool CVolumen::atender(const std::function<bool(int tecla)>& pulsacion, Ajuste& cambio)
 {
-    if (entrada.pulsacion(KEY_M)) {
+    if (pulsacion(KEY_M)) {
         alternarSilencio();
         cambio = Ajuste::SILENCIO;
         return true;
     }
-    bool bajar = entrada.pulsacion(KEY_MINUS);
-    bajar |= entrada.pulsacion(KEY_MINUS_PAD);
-    bool subir = entrada.pulsacion(KEY_EQUALS);
-    subir |= entrada.pulsacion(KEY_PLUS_PAD);
+    bool bajar = pulsacion(KEY_MINUS);
+    bajar |= pulsacion(KEY_MINUS_PAD);
+    bool subir = pulsacion(KEY_EQUALS);
+    subir |= pulsacion(KEY_PLUS_PAD);
     cambio = Ajuste::VOLUMEN;
     return bajar != subir && cambiar(subir ? 1 : -1);
 }

@@ -1,9 +1,10 @@
 #ifndef CVOLUMEN_H
 #define CVOLUMEN_H
 
+#include <functional>
+
 #include "ajustes/CAjustes.h"
 #include "plataforma/CDispositivos.h"
-#include "shell/CEntrada.h"
 #include "ajustes/Preferencias.h"
 
 // El silencio de M y el volumen de - y +, de todo lo que suena, sobre las
@@ -19,7 +20,7 @@ public:
     // M, y los - y + del teclado principal y del numérico, que se miran
     // siempre todos: cada uno anota cuándo se suelta. Verdadero si cambió
     // algo, y en cambio, qué.
-    bool atender(CEntrada& entrada, Ajuste& cambio);
+    bool atender(const std::function<bool(int tecla)>& pulsacion, Ajuste& cambio);
 
 private:
     void alternarSilencio();

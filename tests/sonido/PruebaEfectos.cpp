@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         MundoDePrueba::SetUp();
-        efectos.cargar(&simulados);
+        efectos.cargar(&simulados, [] { return sistema.leerTicks(); });
         rana = crear<CRana>();
         jugador = rana;
         rana->energia = 10;
@@ -160,7 +160,7 @@ TEST_F(PruebaEfectos, UnEfectoQueNoCargaEsErrorDeArchivos)
     efectos.liberar();
     simulados.fallos = { "sonido sounds/premio.wav" };
     try {
-        efectos.cargar(&simulados);
+        efectos.cargar(&simulados, [] { return sistema.leerTicks(); });
         ADD_FAILURE() << "cargó sin premio.wav";
     } catch (CExcepcion error) {
         EXPECT_EQ(error.codigo, ERROR_ARCHIVOS);
