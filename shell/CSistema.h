@@ -5,11 +5,11 @@
 
 #include <atomic>
 #include <cstdint>
-#include <unordered_map>
 
 #include "ajustes/CAjustes.h"
 #include "plataforma/CDispositivos.h"
 #include "shell/CEntrada.h"
+#include "shell/CSpritesPreparados.h"
 #include "plataforma/CVentana.h"
 #include "sonido/CVolumen.h"
 #include "ajustes/Preferencias.h"
@@ -58,13 +58,13 @@ public:
     void escribirFormato(int x, int y, int color, const char* texto);
     void escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto);
 
-    // Un sprite de una hoja en la página de dibujo, con los mismos píxeles
-    // que un masked_blit de ese rectángulo, pero preparado la primera vez:
-    // pasado a RLE, o copiado tal cual si no tiene nada de máscara. Con
-    // decenas de sprites y losetas por cuadro, masked_blit es lo que más cuesta.
+    // Un sprite de una hoja en la página de dibujo: los mismos píxeles que
+    // un masked_blit de ese rectángulo, mucho más deprisa.
     void dibujarSprite(BITMAP* hoja, int origenX, int origenY, int x, int y, int ancho, int alto);
     // Quien destruye una hoja dibujada así la olvida antes.
     void olvidarHoja(BITMAP* hoja);
+    // Si aún guarda sprites preparados de esa hoja.
+    bool recuerdaHoja(const BITMAP* hoja) const { return sprites.guarda(hoja); }
 
     // Dentro de un cuadro de la partida, el tick en que empezó; fuera, el del reloj.
     uint32_t leerTicks() const { return cuadroFijado ? ticksCuadro : leerReloj(); }
@@ -112,28 +112,6 @@ public:
 
     // Carga una hoja de sprites con su paleta; si no se puede leer, error de archivos.
     BITMAP* cargarHoja(const char* nombre);
-    struct Sprite {
-        RLE_SPRITE* rle;  // nulo si el rectángulo es opaco
-    };
-    const Sprite* spriteDe(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
-
-    struct ClaveSprite {
-        BITMAP* hoja;
-        int x, y, ancho, alto;
-        bool operator==(const ClaveSprite& otra) const
-        {
-            return hoja == otra.hoja && x == otra.x && y == otra.y && ancho == otra.ancho && alto == otra.alto;
-        }
-    };
-    struct HashSprite {
-        size_t operator()(const ClaveSprite& c) const
-        {
-            return std::hash<const void*>()(c.hoja) ^ (size_t(c.x) << 1) ^ (size_t(c.y) << 13) ^
-                   (size_t(c.ancho) << 25) ^ (size_t(c.alto) << 37);
-        }
-    };
-    std::unordered_map<ClaveSprite, Sprite, HashSprite> sprites;
-
     // Cambia la plataforma (las pruebas usan una simulada); la de verdad es Allegro.
     void usarDispositivos(CDispositivos* otros);
     CDispositivos* dispositivosActuales() const { return dispositivos; }
@@ -159,6 +137,7 @@ private:
     CVentana ventana;
     CVolumen volumen;
     CAjustes* ajustes;
+    CSpritesPreparados sprites;
 };
 
 extern CSistema sistema;

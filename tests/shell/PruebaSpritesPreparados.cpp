@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "tests/world/MundoDePrueba.h"
+#include "shell/CSpritesPreparados.h"
 
 namespace {
 
 // Los sprites se pintan pasados a RLE: deben salir los mismos píxeles que
 // con masked_blit, también medio fuera de la página o de la hoja.
-TEST_F(MundoDePrueba, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
+TEST(PruebaSpritesPreparados, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
 {
+    CSpritesPreparados sprites;
+    BITMAP* pagina = create_bitmap(640, 480);
     BITMAP* hoja = create_bitmap(200, 120);
     for (int y = 0; y < hoja->h; ++y)
         for (int x = 0; x < hoja->w; ++x)
@@ -31,25 +33,28 @@ TEST_F(MundoDePrueba, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
     };
     for (int vuelta = 0; vuelta < 2; ++vuelta)  // la segunda, ya en caché
         for (const Caso& c : casos) {
-            clear_to_color(sistema.paginaDibujo, makecol(1, 2, 3));
+            clear_to_color(pagina, makecol(1, 2, 3));
             clear_to_color(referencia, makecol(1, 2, 3));
-            sistema.dibujarSprite(hoja, c.sx, c.sy, c.x, c.y, c.ancho, c.alto);
+            sprites.dibujar(pagina, hoja, c.sx, c.sy, c.x, c.y, c.ancho, c.alto);
             masked_blit(hoja, referencia, c.sx, c.sy, c.x, c.y, c.ancho, c.alto);
             int distintos = 0;
             for (int y = 0; y < 480; ++y)
                 for (int x = 0; x < 640; ++x)
-                    distintos += getpixel(referencia, x, y) != pixel(x, y);
+                    distintos += getpixel(referencia, x, y) != getpixel(pagina, x, y);
             EXPECT_EQ(distintos, 0) << "origen " << c.sx << "," << c.sy << " en " << c.x << "," << c.y;
         }
     // Una hoja olvidada y otra nueva en la misma dirección no heredan sprites viejos.
-    sistema.olvidarHoja(hoja);
+    EXPECT_TRUE(sprites.guarda(hoja));
+    sprites.olvidar(hoja);
+    EXPECT_FALSE(sprites.guarda(hoja));
     clear_to_color(hoja, makecol(255, 255, 255));
-    clear_bitmap(sistema.paginaDibujo);
-    sistema.dibujarSprite(hoja, 0, 0, 100, 100, 50, 50);
-    EXPECT_EQ(pixel(110, 110), makecol(255, 255, 255));
-    sistema.olvidarHoja(hoja);
+    clear_bitmap(pagina);
+    sprites.dibujar(pagina, hoja, 0, 0, 100, 100, 50, 50);
+    EXPECT_EQ(getpixel(pagina, 110, 110), makecol(255, 255, 255));
+    sprites.olvidar(hoja);
     destroy_bitmap(hoja);
     destroy_bitmap(referencia);
+    destroy_bitmap(pagina);
 }
 
 }

@@ -1,0 +1,52 @@
+#ifndef CSPRITESPREPARADOS_H
+#define CSPRITESPREPARADOS_H
+
+#include <allegro.h>
+
+#include <cstddef>
+#include <unordered_map>
+
+// Los sprites de las hojas, preparados la primera vez que se dibujan: pasados
+// a RLE, o copiados tal cual si no tienen nada de máscara. Dejan los mismos
+// píxeles que un masked_blit del rectángulo; con decenas de sprites y
+// losetas por cuadro, masked_blit es lo que más cuesta.
+class CSpritesPreparados {
+public:
+    CSpritesPreparados() = default;
+    CSpritesPreparados(const CSpritesPreparados&) = delete;
+    CSpritesPreparados& operator=(const CSpritesPreparados&) = delete;
+
+    void dibujar(BITMAP* destino, BITMAP* hoja, int origenX, int origenY, int x, int y, int ancho, int alto);
+    // Quien destruye una hoja la olvida antes: otra que naciera en la misma
+    // dirección heredaría sus sprites.
+    void olvidar(BITMAP* hoja);
+    // Si guarda algo de esa hoja.
+    bool guarda(const BITMAP* hoja) const;
+
+private:
+    struct Sprite {
+        RLE_SPRITE* rle;  // nulo si el rectángulo es opaco
+    };
+    struct Clave {
+        const BITMAP* hoja;
+        int x, y, ancho, alto;
+        bool operator==(const Clave& otra) const
+        {
+            return hoja == otra.hoja && x == otra.x && y == otra.y && ancho == otra.ancho && alto == otra.alto;
+        }
+    };
+    struct Hash {
+        size_t operator()(const Clave& c) const
+        {
+            return std::hash<const void*>()(c.hoja) ^ (size_t(c.x) << 1) ^ (size_t(c.y) << 13) ^
+                   (size_t(c.ancho) << 25) ^ (size_t(c.alto) << 37);
+        }
+    };
+
+    // Nulo si no se puede preparar: entonces se dibuja con masked_blit.
+    const Sprite* preparado(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
+
+    std::unordered_map<Clave, Sprite, Hash> sprites;
+};
+
+#endif
