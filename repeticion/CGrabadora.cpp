@@ -1,51 +1,53 @@
 #include "repeticion/CGrabadora.h"
 
-#include <allegro.h>
-
-#include "plataforma/Archivos.h"
+#include "repeticion/HuellaPartida.h"
+#include "repeticion/TeclasGrabadas.h"
 #include "shell/Azar.h"
-#include "plataforma/Recursos.h"
-#include "stage/CFase1.h"
+#include "shell/CSistema.h"
 
-void CGrabadora::empezar(uint32_t tickInicio)
+CGrabadora::CGrabadora(uint64_t resumenMapa, int32_t ultimaColumna)
 {
-    repeticion = CRepeticion();
-    CabeceraRepeticion& cabecera = repeticion.cabecera;
-    cabecera.versionJuego = RANA_VERSION;
-    cabecera.tickInicial = tickInicio;
-    cabecera.azarInicial = leerEstadoAzar();
-    cabecera.ultimaColumna = ultimaColumna;
-    std::string mapa;
-    if (leerArchivo(rutaRecurso("maps/fase1.map"), mapa))
-        cabecera.resumenMapa = resumen(mapa.data(), mapa.size());
-    tickAnterior = tickInicio;
+    repeticion.cabecera.versionJuego = RANA_VERSION;
+    repeticion.cabecera.resumenMapa = resumenMapa;
+    repeticion.cabecera.ultimaColumna = ultimaColumna;
 }
 
-void CGrabadora::anotarCuadro(uint32_t tick, const volatile char* teclas)
+void CGrabadora::fijarArranque()
 {
-    repeticion.cuadros.push_back(CuadroJugado{ tick - tickAnterior, bitsDe(teclas) });
+    COrigenCuadros::fijarArranque();
+    empezar();
+}
+
+void CGrabadora::fijarCuadro()
+{
+    COrigenCuadros::fijarCuadro();
+    anotarCuadro();
+}
+
+// El generador común, tal como está al empezar.
+void CGrabadora::empezar()
+{
+    repeticion.cuadros.clear();
+    repeticion.controles.clear();
+    repeticion.cabecera.tickInicial = sistema.leerTicks();
+    repeticion.cabecera.azarInicial = leerEstadoAzar();
+    tickAnterior = repeticion.cabecera.tickInicial;
+}
+
+void CGrabadora::anotarCuadro()
+{
+    const uint32_t tick = sistema.leerTicks();
+    repeticion.cuadros.push_back(CuadroJugado{ tick - tickAnterior, bitsDeTeclas(sistema.teclas) });
     tickAnterior = tick;
 }
 
-bool CGrabadora::tocaControl() const
+void CGrabadora::cuadroJugado()
 {
-    return !repeticion.cuadros.empty() && repeticion.cuadros.size() % CUADROS_POR_CONTROL == 0;
+    if (repeticion.cuadros.size() % CUADROS_POR_CONTROL == 0)
+        repeticion.controles.push_back(huellaPartida());
 }
 
-void CGrabadora::anotarControl(uint64_t huella)
+void CGrabadora::partidaAcabada()
 {
-    repeticion.controles.push_back(huella);
-}
-
-CRepeticion& CGrabadora::terminar(uint64_t huellaFinal)
-{
-    repeticion.resumenFinal = huellaFinal;
-    return repeticion;
-}
-
-uint8_t CGrabadora::bitsDe(const volatile char* teclas)
-{
-    return (teclas[KEY_UP] ? BIT_ARRIBA : 0) | (teclas[KEY_DOWN] ? BIT_ABAJO : 0) |
-           (teclas[KEY_LEFT] ? BIT_IZQUIERDA : 0) | (teclas[KEY_RIGHT] ? BIT_DERECHA : 0) |
-           (teclas[KEY_SPACE] ? BIT_DISPARO : 0) | (teclas[KEY_F8] ? BIT_CAPTURA : 0);
+    repeticion.resumenFinal = huellaPartida();
 }

@@ -4,22 +4,27 @@
 #include <cstdint>
 
 #include "repeticion/CRepeticion.h"
+#include "world/COrigenCuadros.h"
 
-// Anota, mientras se juega, lo que decide la partida: con qué empezó, los
-// ticks y las teclas de cada cuadro, y cada cien cuadros la huella del estado.
-class CGrabadora {
+// Da a la partida el reloj y el teclado, como siempre, y anota lo que la
+// decide: con qué empezó, los ticks y las teclas de cada cuadro, y cada cien
+// cuadros la huella del estado.
+class CGrabadora : public COrigenCuadros {
 public:
-    // Con el generador común y la memoria de columnas tal como están al empezar.
-    void empezar(uint32_t tickInicio);
-    // Al principio de cada cuadro, con el reloj y las teclas ya fijados.
-    void anotarCuadro(uint32_t tick, const volatile char* teclas);
-    // Verdadero si el cuadro que acaba de jugarse lleva control.
-    bool tocaControl() const;
-    void anotarControl(uint64_t huella);
-    CRepeticion& terminar(uint64_t huellaFinal);
+    // El resumen del mapa con que se juega y la memoria de columnas al empezar.
+    CGrabadora(uint64_t resumenMapa, int32_t ultimaColumna);
 
-    // Las teclas de la partida de un arreglo de teclas, un bit cada una.
-    static uint8_t bitsDe(const volatile char* teclas);
+    void fijarArranque() override;
+    void fijarCuadro() override;
+    void cuadroJugado() override;
+    void partidaAcabada() override;
+
+    const CRepeticion& grabada() const { return repeticion; }
+
+protected:
+    // Con el tick y las teclas ya fijados en el contexto.
+    void empezar();
+    void anotarCuadro();
 
 private:
     CRepeticion repeticion;

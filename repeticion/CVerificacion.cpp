@@ -9,6 +9,7 @@
 #include "plataforma/CDispositivosSinPantalla.h"
 #include "shell/CExcepcion.h"
 #include "repeticion/CRepeticion.h"
+#include "repeticion/CReproductor.h"
 #include "shell/CSistema.h"
 #include "plataforma/Recursos.h"
 #include "stage/CFase1.h"
@@ -56,8 +57,9 @@ int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
     const auto inicio = std::chrono::steady_clock::now();
     CPartida partida;
     partida.fase = new CFase1();
-    partida.repetir(grabada, false);
-    const CRepeticion& rehecha = partida.rehecha();
+    CReproductor reproductor(grabada, CReproductor::SIN_MOSTRAR);
+    partida.jugarFase(reproductor);
+    const CRepeticion& rehecha = reproductor.rehecha();
     const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     const size_t cuadros = grabada.cuadros.size();
     for (size_t i = 0; i < grabada.controles.size(); ++i)

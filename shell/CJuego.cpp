@@ -1,6 +1,9 @@
 #include "shell/CJuego.h"
 
 #include "plataforma/Archivos.h"
+#include "repeticion/CGrabadora.h"
+#include "repeticion/CRepeticiones.h"
+#include "repeticion/CReproductor.h"
 #include "sonido/CEfectos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
@@ -130,10 +133,14 @@ void CJuego::bucleTitulo()
 void CJuego::jugar()
 {
     CPartida partida;
-    partida.fase = new CFase1();
+    CFase1* fase = new CFase1();
+    partida.fase = fase;
+    CGrabadora grabadora(fase->resumenMapa, ultimaColumna);
     sistema.entrada.jugando(true);
-    partida.jugarFase();
+    partida.jugarFase(grabadora);
     sistema.entrada.jugando(false);
+    // Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada.
+    CRepeticiones::guardar(grabadora.grabada());
     sistema.limpiarPagina();
 }
 
@@ -142,7 +149,8 @@ void CJuego::verRepeticion(const CRepeticion& repeticion)
 {
     CPartida partida;
     partida.fase = new CFase1();
-    partida.repetir(repeticion, true);
+    CReproductor reproductor(repeticion, CReproductor::REPETICION);
+    partida.jugarFase(reproductor);
 }
 
 void CJuego::verDemo()
@@ -158,7 +166,8 @@ void CJuego::verDemo()
         return;
     CPartida partida;
     partida.fase = new CFase1();
-    partida.repetir(demo, true, true);
+    CReproductor reproductor(demo, CReproductor::DEMO);
+    partida.jugarFase(reproductor);
     // La tecla que acabó la demo no cuenta en el menú: un 1 no empieza a jugar.
     while (sistema.entrada.algunaPulsada() && !sistema.cierrePedido())
         sistema.atenderEntrada();

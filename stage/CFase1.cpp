@@ -1,18 +1,19 @@
 #include "stage/CFase1.h"
 
-#include <cstdio>
 #include <string>
 
 #include "enemies/CAcorazado.h"
 #include "enemies/CErrante.h"
 #include "enemies/CGigante.h"
 #include "enemies/CVolador.h"
+#include "plataforma/Archivos.h"
 #include "shell/Azar.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "plataforma/Recursos.h"
 #include "stage/LectorMapa.h"
 #include "world/CListaEntidades.h"
+#include "world/CResumen.h"
 
 int32_t ultimaColumna = 65000;
 
@@ -23,7 +24,7 @@ enum Aparicion : uint8_t { NINGUNO = 0, ERRANTE = 1, ACORAZADO = 2, VOLADOR = 3,
 
 CFase1::CFase1()
     : capaCercana(), capaLejana(), aparicion(), aparicionX(), aparicionY(),
-      desplazamiento(0), hojaFase(nullptr)
+      desplazamiento(0), hojaFase(nullptr), resumenMapa(0)
 {
     // Si el mapa falla tras cargar la hoja, el destructor no llegaría a correr.
     try {
@@ -59,18 +60,11 @@ void CFase1::cargar(const char* rutaMapa, const char* rutaHoja)
 // fase a medias.
 void CFase1::leerMapa(const char* rutaMapa)
 {
-    FILE* archivo = std::fopen(rutaMapa, "r");
-    if (!archivo)
-        throw CExcepcion(ERROR_ARCHIVOS);
     std::string texto;
-    char bloque[4096];
-    for (size_t n; (n = std::fread(bloque, 1, sizeof bloque, archivo)) > 0;)
-        texto.append(bloque, n);
-    bool fallo = std::ferror(archivo) != 0;
-    std::fclose(archivo);
     int32_t valores[VALORES_MAPA];
-    if (fallo || !::leerMapa(texto.data(), texto.size(), valores))
+    if (!leerArchivo(rutaMapa, texto) || !::leerMapa(texto.data(), texto.size(), valores))
         throw CExcepcion(ERROR_ARCHIVOS);
+    resumenMapa = resumen(texto.data(), texto.size());
 
     const int32_t* v = valores;
     for (auto& fila : capaCercana)

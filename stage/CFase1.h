@@ -34,6 +34,8 @@ public:
     int32_t aparicionY[COLUMNAS_CERCANA];
     uint32_t desplazamiento;
     BITMAP* hojaFase;
+    // El resumen de los bytes del mapa leído: una partida grabada dice con cuál se jugó.
+    uint64_t resumenMapa;
 
 private:
     void leerMapa(const char* rutaMapa);

@@ -12,6 +12,7 @@
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "plataforma/Recursos.h"
+#include "repeticion/CGrabadora.h"
 #include "stage/CFase1.h"
 #include "tools/CPiloto.h"
 #include "world/CPartida.h"
@@ -46,9 +47,11 @@ int main(int argc, char** argv)
     try {
         sistema.inicializar();
         CPartida partida;
-        partida.fase = new CFase1();
-        partida.jugarFase();
-        const CRepeticion& demo = partida.rehecha();
+        CFase1* fase = new CFase1();
+        partida.fase = fase;
+        CGrabadora grabadora(fase->resumenMapa, ultimaColumna);
+        partida.jugarFase(grabadora);
+        const CRepeticion& demo = grabadora.grabada();
         std::filesystem::create_directories(std::filesystem::path(salida).parent_path());
         if (!escribirArchivoAtomico(salida, demo.codificar()))
             throw CExcepcion(ERROR_ARCHIVOS);

@@ -1,13 +1,10 @@
 #include "world/CPartida.h"
 
 #include "player/CRana.h"
-#include "shell/Azar.h"
-#include "sonido/CEfectos.h"
-#include "repeticion/CRepeticiones.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
+#include "sonido/CEfectos.h"
 #include "stage/CFase.h"
-#include "stage/CFase1.h"
 #include "world/CListaEntidades.h"
 
 namespace {
@@ -23,7 +20,8 @@ const int SIESTA_PAUSA = 20;
 }
 
 CPartida::CPartida()
-    : fase(nullptr), inicioFase(0), ultimoVolteo(0), cuadros(0), inicioVentana(0), cuadrosPorSegundo(0)
+    : fase(nullptr), inicioFase(0), ultimoVolteo(0), cuadros(0), inicioVentana(0), cuadrosPorSegundo(0),
+      origen(&relojYTeclado)
 {
 }
 
@@ -34,24 +32,25 @@ CPartida::~CPartida()
 
 void CPartida::jugarFase()
 {
+    jugarFase(relojYTeclado);
+}
+
+void CPartida::jugarFase(COrigenCuadros& origenDado)
+{
+    origen = &origenDado;
     empezar();
     do
         jugarCuadro();
     while (!terminada());
     terminar();
+    origen = &relojYTeclado;
 }
 
-// Todo lo que nace al empezar ve el mismo tick, el de la cabecera si es
-// una repetición.
+// Todo lo que nace al empezar ve el mismo tick, el del arranque que fija el origen.
 void CPartida::empezar()
 {
-    if (repeticion)
-        sistema.fijarCuadro(repeticion->cabecera.tickInicial, teclasGrabadas);
-    else
-        sistema.fijarCuadro();
+    origen->fijarArranque();
     inicioFase = sistema.leerTicks();
-    tickRepeticion = inicioFase;
-    grabadora.empezar(inicioFase);
     jugador = new CRana();
     listaEntidades.agregar(jugador);
     jugador->energia = ENERGIA_INICIAL;
@@ -67,60 +66,31 @@ void CPartida::empezar()
     sistema.soltarCuadro();
 }
 
-void CPartida::repetir(const CRepeticion& grabada, bool mostrarla, bool comoDemo)
-{
-    repeticion = &grabada;
-    mostrar = mostrarla;
-    demo = comoDemo;
-    siguiente = 0;
-    fijarEstadoAzar(grabada.cabecera.azarInicial);
-    ultimaColumna = grabada.cabecera.ultimaColumna;
-    jugarFase();
-    repeticion = nullptr;
-    mostrar = true;
-    demo = false;
-}
-
-// La captura de F8 no se repite: no cambia la partida, y no es del que mira.
-void CPartida::fijarCuadroGrabado()
-{
-    const CuadroJugado& cuadro = repeticion->cuadros[siguiente++];
-    tickRepeticion += cuadro.ticks;
-    const int teclas[] = { KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_SPACE };
-    const uint8_t bits[] = { BIT_ARRIBA, BIT_ABAJO, BIT_IZQUIERDA, BIT_DERECHA, BIT_DISPARO };
-    for (int i = 0; i < 5; ++i)
-        teclasGrabadas[teclas[i]] = (cuadro.teclas & bits[i]) ? 1 : 0;
-    sistema.fijarCuadro(tickRepeticion, teclasGrabadas);
-}
-
+// Los pasos de un cuadro, con el tick y las teclas de su comienzo.
 void CPartida::jugarCuadro()
 {
-    if (mostrar) {
-        sistema.atenderEntrada();
-        if (!demo && pidePausa()) {
-            pausar();
-            return;
-        }
+    if (atenderJugador()) {
+        pausar();
+        return;
     }
-    if (repeticion)
-        fijarCuadroGrabado();
-    else
-        sistema.fijarCuadro();
-    grabadora.anotarCuadro(sistema.leerTicks(), sistema.teclas);
+    origen->fijarCuadro();
     fase->avanzar(sistema.leerTicks() - inicioFase);
     fase->actualizarEntidades();
     chocarConRana();
     chocarDisparos();
-    if (mostrar) {
-        fase->dibujar();
-        dibujarMarcador(jugador);
-        medirCuadros();
-        rotularRepeticion();
-        voltear();
-    }
-    if (grabadora.tocaControl())
-        grabadora.anotarControl(resumen());
+    if (origen->seMuestra())
+        mostrarCuadro();
+    origen->cuadroJugado();
     sistema.soltarCuadro();
+}
+
+// Entre cuadro y cuadro, las teclas de todo el juego; verdadero si toca pausar.
+bool CPartida::atenderJugador()
+{
+    if (!origen->seMuestra())
+        return false;
+    sistema.atenderEntrada();
+    return origen->admitePausa() && pidePausa();
 }
 
 // P, Start en el mando, o que otra ventana se lleve el foco.
@@ -161,39 +131,15 @@ void CPartida::mostrarPausa()
     sistema.voltearPaginas();
 }
 
-uint64_t CPartida::resumen() const
-{
-    CResumen huella;
-    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente)
-        nodo->entidad->resumir(huella);
-    huella << leerEstadoAzar() << ultimaColumna << sistema.disparosVivos;
-    return huella.valor();
-}
-
-// Una repetición acaba con su último cuadro; mientras se ve, también con
-// Escape o el botón de cerrar.
+// Escape, el fin de la energía, el botón de cerrar, o lo que decida el origen.
 bool CPartida::terminada() const
 {
-    if (repeticion)
-        return siguiente >= repeticion->cuadros.size() ||
-               (mostrar && (sistema.teclas[KEY_ESC] || sistema.cierrePedido() || (demo && sistema.entrada.algunaPulsada())));
-    return sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
+    return origen->acabada() || sistema.teclas[KEY_ESC] || jugador->finPartida || sistema.cierrePedido();
 }
 
-void CPartida::rotularRepeticion()
-{
-    if (repeticion)
-        sistema.escribirFormato(8, 8, makecol(255, 255, 255), demo ? "DEMO" : "REPETICIÓN");
-}
-
-
-// Acabe como acabe (Escape, sin energía, el botón de cerrar), queda grabada;
-// lo que se rehace de una repetición, no.
 void CPartida::terminar()
 {
-    ultimaHuella = resumen();
-    if (!repeticion)
-        CRepeticiones::guardar(grabadora.terminar(ultimaHuella));
+    origen->partidaAcabada();
     listaEntidades.vaciar();
     delete fase;
     fase = nullptr;
@@ -244,6 +190,15 @@ void CPartida::dibujarNumero(int32_t valor, int xUnidades, int limite)
     }
 }
 
+// La fase, el marcador y el medidor, lo que ponga encima el origen, y a la pantalla.
+void CPartida::mostrarCuadro()
+{
+    fase->dibujar();
+    dibujarMarcador(jugador);
+    medirCuadros();
+    voltear(origen->rotularCuadro());
+}
+
 // Cuadros por segundo: se recalcula cuando ha pasado algo más de un segundo.
 void CPartida::medirCuadros()
 {
@@ -259,11 +214,9 @@ void CPartida::medirCuadros()
 
 // Como mucho un cuadro por tick: sin esto, en X11 el bucle daría miles de
 // vueltas por segundo y lo que se mueve a golpe de llamada iría desbocado.
-// Una repetición con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera.
-void CPartida::voltear()
+void CPartida::voltear(bool esperar)
 {
-    const bool deprisa = repeticion && sistema.entrada.teclas()[KEY_TAB] && siguiente % 4 != 0;
-    if (!deprisa)
+    if (esperar)
         sistema.esperarTickDistinto(ultimoVolteo);
     ultimoVolteo = sistema.leerReloj();
     sistema.voltearPaginas();

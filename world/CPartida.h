@@ -1,11 +1,9 @@
 #ifndef CPARTIDA_H
 #define CPARTIDA_H
 
-#include <allegro.h>
-
 #include <cstdint>
 
-#include "repeticion/CGrabadora.h"
+#include "world/COrigenCuadros.h"
 
 class CFase;
 class CRana;
@@ -19,14 +17,10 @@ public:
     // sigue siendo suya y se borra aquí.
     ~CPartida();
 
+    // Con el reloj y el teclado, o con lo que dé el origen (que también
+    // puede acabarla antes).
     void jugarFase();
-    // Rehace una partida grabada, cuadro a cuadro con sus ticks y sus
-    // teclas, sin mirar el teclado de juego. Mostrándola, va al ritmo del
-    // reloj (a 4x con Tab) con el rótulo de repetición, y Escape la deja;
-    // sin mostrar, ni dibuja ni espera. Lo que sale queda en rehecha().
-    // Como demo (el menú quieto), con su rótulo y la deja cualquier tecla.
-    void repetir(const CRepeticion& grabada, bool mostrar, bool comoDemo = false);
-    const CRepeticion& rehecha() { return grabadora.terminar(ultimaHuella); }
+    void jugarFase(COrigenCuadros& origen);
     void dibujarMarcador(CRana* rana);
     // Cifras de 16 píxeles de derecha a izquierda, desde la de las unidades
     // en xUnidades, mientras x quede por encima del límite.
@@ -34,39 +28,29 @@ public:
     // Las dos pasadas de choques de cada cuadro.
     void chocarConRana();
     void chocarDisparos();
-    // La huella de todo lo que decide cómo sigue la partida: cada entidad
-    // viva, el generador común, la memoria de columnas y los disparos vivos.
-    uint64_t resumen() const;
 
     CFase* fase;
 
 private:
     void empezar();
     void jugarCuadro();
+    bool atenderJugador();
     bool pidePausa();
     void pausar();
     void mostrarPausa();
+    void mostrarCuadro();
     void medirCuadros();
-    void voltear();
+    void voltear(bool esperar);
     bool terminada() const;
     void terminar();
-    void fijarCuadroGrabado();
-    void rotularRepeticion();
 
     uint32_t inicioFase;
     uint32_t ultimoVolteo;
     uint32_t cuadros;
     uint32_t inicioVentana;
     uint32_t cuadrosPorSegundo;
-    CGrabadora grabadora;
-    uint64_t ultimaHuella = 0;
-    // La partida que se rehace, si es una repetición, y por dónde va.
-    const CRepeticion* repeticion = nullptr;
-    size_t siguiente = 0;
-    uint32_t tickRepeticion = 0;
-    bool mostrar = true;
-    bool demo = false;
-    volatile char teclasGrabadas[KEY_MAX] = {};
+    COrigenCuadros relojYTeclado;
+    COrigenCuadros* origen;
 };
 
 #endif

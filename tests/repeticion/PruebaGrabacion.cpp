@@ -8,6 +8,8 @@
 #include "plataforma/Archivos.h"
 #include "shell/Azar.h"
 #include "repeticion/CRepeticiones.h"
+#include "repeticion/CReproductor.h"
+#include "shell/CJuego.h"
 #include "stage/CFase1.h"
 #include "tests/world/MundoDePrueba.h"
 #include "world/CPartida.h"
@@ -49,11 +51,19 @@ protected:
             pulsar(KEY_SPACE, n == cuadroDisparo);
             pulsar(KEY_ESC, n == 350);
         };
-        CPartida partida;
-        partida.fase = new CFase1();
-        partida.jugarFase();
+        CJuego().jugar();
         pulsar(KEY_ESC, false);
         return ultima();
+    }
+
+    // La rehace sin mostrarla, como --verificar, y da lo que quedó grabado al rehacerla.
+    CRepeticion rehacer(const CRepeticion& grabada)
+    {
+        CPartida partida;
+        partida.fase = new CFase1();
+        CReproductor reproductor(grabada, CReproductor::SIN_MOSTRAR);
+        partida.jugarFase(reproductor);
+        return reproductor.rehecha();
     }
 
     CRepeticion ultima()
@@ -114,15 +124,13 @@ TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuCo
     for (int i = 0; i < 7; ++i)
         azar();
     ultimaColumna = 3;
-    CPartida segundaPartida;
-    segundaPartida.fase = new CFase1();
     int cuadros = 0;
     simulados.alPresentar = [&](int) {
         pulsar(KEY_RIGHT, ++cuadros < 100);
         pulsar(KEY_SPACE, cuadros % 7 == 0);
         pulsar(KEY_ESC, cuadros == 260);
     };
-    segundaPartida.jugarFase();
+    CJuego().jugar();
     pulsar(KEY_ESC, false);
     simulados.alPresentar = nullptr;
     const CRepeticion segunda = ultima();
@@ -130,23 +138,19 @@ TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuCo
     EXPECT_EQ(segunda.cabecera.ultimaColumna, 3);
 
     for (const CRepeticion* grabada : { &segunda, &primera }) {
-        CPartida rehecha;
-        rehecha.fase = new CFase1();
         const int mostradas = simulados.presentadas;
-        rehecha.repetir(*grabada, false);
+        const CRepeticion rehecha = rehacer(*grabada);
         EXPECT_EQ(simulados.presentadas, mostradas) << "sin mostrar no se muestra nada";
-        EXPECT_EQ(rehecha.rehecha().controles, grabada->controles);
-        EXPECT_EQ(rehecha.rehecha().resumenFinal, grabada->resumenFinal);
+        EXPECT_EQ(rehecha.controles, grabada->controles);
+        EXPECT_EQ(rehecha.resumenFinal, grabada->resumenFinal);
     }
 
     CRepeticion cambiada = primera;
     cambiada.cuadros[150].teclas ^= BIT_DISPARO;
-    CPartida rehecha;
-    rehecha.fase = new CFase1();
-    rehecha.repetir(cambiada, false);
-    ASSERT_EQ(rehecha.rehecha().controles.size(), 3u);
-    EXPECT_EQ(rehecha.rehecha().controles[0], primera.controles[0]);
-    EXPECT_NE(rehecha.rehecha().controles[1], primera.controles[1]);
+    const CRepeticion rehecha = rehacer(cambiada);
+    ASSERT_EQ(rehecha.controles.size(), 3u);
+    EXPECT_EQ(rehecha.controles[0], primera.controles[0]);
+    EXPECT_NE(rehecha.controles[1], primera.controles[1]);
 }
 
 // Solo quedan las cincuenta más nuevas.
