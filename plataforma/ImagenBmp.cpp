@@ -1,19 +1,11 @@
 #include "plataforma/ImagenBmp.h"
 
-#include <cstdio>
+#include <string>
+
+#include "plataforma/Archivos.h"
+#include "plataforma/Bytes.h"
 
 namespace {
-
-// Los BMP guardan sus números en little endian.
-uint32_t leer32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t leer16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
 
 enum Compresion : uint32_t { SIN_COMPRIMIR = 0, RLE8 = 1, RLE4 = 2, CAMPOS_DE_BITS = 3 };
 
@@ -82,14 +74,9 @@ bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArch
 
 bool archivoBmpSano(const char* ruta)
 {
-    std::FILE* archivo = std::fopen(ruta, "rb");
-    if (!archivo)
+    std::string bytes;
+    if (!leerArchivo(ruta, bytes))
         return false;
-    uint8_t cabecera[LARGO_CABECERA_BMP];
-    const size_t leidos = std::fread(cabecera, 1, sizeof cabecera, archivo);
-    long tamano = -1;
-    if (std::fseek(archivo, 0, SEEK_END) == 0)
-        tamano = std::ftell(archivo);
-    std::fclose(archivo);
-    return tamano >= 0 && cabeceraBmpSana(cabecera, leidos, uint64_t(tamano));
+    const size_t leidos = bytes.size() < LARGO_CABECERA_BMP ? bytes.size() : LARGO_CABECERA_BMP;
+    return cabeceraBmpSana(reinterpret_cast<const uint8_t*>(bytes.data()), leidos, bytes.size());
 }

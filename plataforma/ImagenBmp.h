@@ -15,7 +15,7 @@ constexpr size_t LARGO_CABECERA_BMP = 14 + 124;
 // si el archivo es más corto); tamanoArchivo: lo que ocupa entero.
 bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArchivo);
 
-// Falso también si el archivo no se puede abrir.
+// Falso también si el archivo no se puede leer entero (ver leerArchivo).
 bool archivoBmpSano(const char* ruta);
 
 #endif

@@ -1,23 +1,15 @@
 #include "plataforma/SonidoWav.h"
 
-#include <cstdio>
 #include <cstring>
-#include <vector>
+#include <string>
+
+#include "plataforma/Archivos.h"
+#include "plataforma/Bytes.h"
 
 namespace {
 
 // Un efecto dura segundos: ni el más largo llega a esto.
-const long TAMANO_MAXIMO = 8 * 1024 * 1024;
-
-uint32_t leer32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t leer16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
+const size_t TAMANO_MAXIMO = 8 * 1024 * 1024;
 
 }
 
@@ -52,15 +44,7 @@ bool wavSano(const uint8_t* bytes, size_t tamano)
 
 bool archivoWavSano(const char* ruta)
 {
-    std::FILE* archivo = std::fopen(ruta, "rb");
-    if (!archivo)
-        return false;
-    long tamano = -1;
-    if (std::fseek(archivo, 0, SEEK_END) == 0)
-        tamano = std::ftell(archivo);
-    std::vector<uint8_t> bytes(tamano > 0 && tamano <= TAMANO_MAXIMO ? size_t(tamano) : 0);
-    const bool leido = !bytes.empty() && std::fseek(archivo, 0, SEEK_SET) == 0 &&
-                       std::fread(bytes.data(), 1, bytes.size(), archivo) == bytes.size();
-    std::fclose(archivo);
-    return leido && wavSano(bytes.data(), bytes.size());
+    std::string bytes;
+    return leerArchivo(ruta, bytes) && bytes.size() <= TAMANO_MAXIMO &&
+           wavSano(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }

@@ -10,7 +10,8 @@
 // anuncia su trozo de datos.
 bool wavSano(const uint8_t* bytes, size_t tamano);
 
-// Falso también si el archivo no se puede abrir o es demasiado grande para ser un efecto.
+// Falso también si el archivo no se puede leer entero (ver leerArchivo) o es
+// demasiado grande para ser un efecto.
 bool archivoWavSano(const char* ruta);
 
 #endif

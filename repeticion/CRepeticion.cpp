@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "plataforma/Bytes.h"
+
 // El archivo, con los enteros fijos en little-endian y los variables en
 // LEB128 sin signo:
 //   "RANAREP\0", versión del formato (16 bits)
@@ -71,9 +73,7 @@ public:
         const uint8_t* b;
         if (!tomar(static_cast<size_t>(bytes), b, donde))
             return false;
-        valor = 0;
-        for (int i = 0; i < bytes; ++i)
-            valor |= static_cast<uint64_t>(b[i]) << (8 * i);
+        valor = leerLittleEndian(b, bytes);
         return true;
     }
 
