@@ -1,7 +1,7 @@
 #include "ajustes/CAjustes.h"
 
 #include "plataforma/Archivos.h"
-#include "plataforma/CCapaConfig.h"
+#include "plataforma/CArchivoConfig.h"
 
 #include <allegro.h>
 
@@ -176,22 +176,13 @@ std::vector<Entrada> entradasDe(const Preferencias& p, const std::string (&nombr
 // pudo escribirlo, y con el disco lleno quedaría un archivo a medias.
 bool coincide(const std::string& ruta, const std::vector<Entrada>& entradas)
 {
-    CCapaConfig sinCapa;
-    push_config_state();
-    set_config_file(ruta.c_str());
+    CArchivoConfig escrito(ruta);
     bool iguales = true;
     for (const Entrada& e : entradas) {
         const char* leido = leer(e.seccion, e.clave);
         iguales = iguales && leido && e.valor == leido;
     }
-    pop_config_state();
     return iguales;
-}
-
-void borrar(const std::string& ruta)
-{
-    std::error_code error;
-    fs::remove(rutaDe(ruta), error);
 }
 
 }
@@ -223,9 +214,7 @@ Preferencias CAjustes::cargar()
         avisar(archivo + " ocupa " + std::to_string(tamano) + " bytes y no puede ser de ajustes; se usan los valores por defecto");
         roto = true;
     } else {
-        CCapaConfig sinCapa;
-        push_config_state();
-        set_config_file(archivo.c_str());
+        CArchivoConfig guardado(archivo);
         // Sin cortocircuito: cada valor que no vale tiene su aviso.
         bool bien = leerEntero("pantalla", "escala", 0, Preferencias::ESCALA_MAXIMA, enArchivo.escala);
         bien &= leerSiNo("pantalla", "completa", enArchivo.completa);
@@ -241,7 +230,6 @@ Preferencias CAjustes::cargar()
         const std::vector<std::string> sobran = desconocidas();
         if (!sobran.empty())
             avisarDesconocidas(sobran);
-        pop_config_state();
         roto = !bien || !sobran.empty();
     }
     Preferencias partida = enArchivo;
@@ -315,14 +303,14 @@ bool CAjustes::guardar()
     if (temporal.empty())
         return false;
     if (roto && !apartarRoto()) {
-        borrar(temporal);
+        borrarArchivo(temporal);
         return false;
     }
     if (antesDeRenombrar)
         antesDeRenombrar(temporal);
     if (!reemplazarArchivo(temporal, destino())) {
         avisarSinGuardar(std::strerror(errno));
-        borrar(temporal);
+        borrarArchivo(temporal);
         return false;
     }
     return true;
@@ -341,19 +329,16 @@ std::string CAjustes::escribirTemporal()
     }
     const std::vector<Entrada> entradas = entradasDe(enArchivo, nombresTeclas);
     {
-        CCapaConfig sinCapa;
-        push_config_state();
-    set_config_file(temporal.c_str());
+        CArchivoConfig nuevo(temporal);
         for (const Entrada& e : entradas)
             set_config_string(e.seccion, e.clave, e.valor.c_str());
         flush_config_file();
-        pop_config_state();
     }
     // Que llegue al disco antes de renombrar: si no, un apagón justo después
     // podría dejar el nombre nuevo con el archivo vacío.
     if (!asentarArchivo(temporal) || !coincide(temporal, entradas)) {
         avisarSinGuardar("no se pudo escribir entero");
-        borrar(temporal);
+        borrarArchivo(temporal);
         return std::string();
     }
     return temporal;

@@ -113,12 +113,12 @@ bool escribirTodo(int descriptor, const char* datos, size_t tamano)
     return true;
 }
 
-void borrar(const std::string& ruta)
+}
+
+void borrarArchivo(const std::string& ruta)
 {
     std::error_code error;
     std::filesystem::remove(rutaDe(ruta), error);
-}
-
 }
 
 std::string reservarTemporal(const std::string& ruta)
@@ -169,7 +169,7 @@ bool escribirArchivoAtomico(const std::string& ruta, const std::string& bytes)
         asentarCarpeta(ruta);
         return true;
     }
-    borrar(temporal);
+    borrarArchivo(temporal);
     return false;
 }
 

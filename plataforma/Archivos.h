@@ -30,6 +30,9 @@ bool reemplazarArchivo(const std::string& desde, const std::string& hasta);
 
 bool archivoLegible(const std::string& ruta);
 
+// Lo borra si está; si no se puede, lo deja.
+void borrarArchivo(const std::string& ruta);
+
 // Las rutas del juego van en UTF-8, como las quiere Allegro; en Windows
 // std::filesystem leería un std::string en la página de códigos del sistema.
 std::filesystem::path rutaDe(const std::string& utf8);
