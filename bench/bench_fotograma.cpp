@@ -230,7 +230,7 @@ double proporcion(const Medida& m, const Medida& suelo)
 int contar(std::vector<int>* porClase = nullptr)
 {
     int n = 0;
-    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente) {
+    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = listaEntidades.siguiente(nodo)) {
         ++n;
         if (!porClase)
             continue;
@@ -281,7 +281,7 @@ void informarFrenteAFase(const Medida& m, const Medida& suelo, const Medida& fas
 template <class T> int cuantos()
 {
     int n = 0;
-    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente)
+    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = listaEntidades.siguiente(nodo))
         n += dynamic_cast<T*>(nodo->entidad) != nullptr;
     return n;
 }
@@ -380,7 +380,7 @@ void escenaDe(int n)
 long long parejasDeLaPasada2()
 {
     long long parejas = 0, enemigos = 0;
-    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente) {
+    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = listaEntidades.siguiente(nodo)) {
         if (nodo->entidad->tipo == TIPO_ENEMIGO)
             ++enemigos;
         else if (nodo->entidad->tipo == TIPO_DISPARO)
@@ -438,7 +438,7 @@ void medirLinealidad(CPartida& partida, uint32_t& tick, double faseSola)
                 piezas[PIEZAS].push_back(std::chrono::duration<double, std::micro>(marcas[PIEZAS] - marcas[0]).count());
                 // Un disparo que ha dado a alguien en la pasada 2 queda gastado.
                 for (NodoEntidad* nodo = listaEntidades.cabeza; nodo;
-                     nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente)
+                     nodo = listaEntidades.siguiente(nodo))
                     impactos[t] += nodo->entidad->tipo == TIPO_DISPARO && nodo->entidad->estado == 1;
                 parejas[t] += parejasDelCuadro;
                 ++cuadros[t];
@@ -646,7 +646,7 @@ int main(int argc, char** argv)
                           // Lo nacido en este cuadro: explosiones aún sin avanzar y premios de este tick.
                           const uint32_t ahora = sistema.leerTicks();
                           for (NodoEntidad* nodo = listaEntidades.cabeza; nodo;
-                               nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente) {
+                               nodo = listaEntidades.siguiente(nodo)) {
                               if (auto* explosion = dynamic_cast<CExplosion*>(nodo->entidad))
                                   explosionesEnCurso += explosion->estado == 0 && explosion->ultimoTick == ahora;
                               else if (auto* premio = dynamic_cast<CPremio*>(nodo->entidad))

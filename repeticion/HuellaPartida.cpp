@@ -10,8 +10,7 @@
 uint64_t huellaPartida()
 {
     CResumen huella;
-    for (NodoEntidad* nodo = listaEntidades.cabeza; nodo; nodo = nodo == listaEntidades.cola ? nullptr : nodo->siguiente)
-        nodo->entidad->resumir(huella);
+    listaEntidades.paraCada([&huella](CEntidad* entidad) { entidad->resumir(huella); });
     huella << leerEstadoAzar() << ultimaColumna << sistema.disparosVivos;
     return huella.valor();
 }

@@ -28,19 +28,13 @@ int centroY(const CEntidad* e)
     return e->y + (e->cajaY1 + e->cajaY2) / 2;
 }
 
-template <class F> void cadaEntidad(F f)
-{
-    for (NodoEntidad* n = listaEntidades.cabeza; n; n = n == listaEntidades.cola ? nullptr : n->siguiente)
-        f(n->entidad);
-}
-
 }
 
 CEntidad* CPiloto::amenaza() const
 {
     CEntidad* cercana = nullptr;
     int menor = DELANTE + 1;
-    cadaEntidad([&](CEntidad* e) {
+    listaEntidades.paraCada([&](CEntidad* e) {
         if (e->tipo != TIPO_BALA && e->tipo != TIPO_ENEMIGO)
             return;
         const int dx = centroX(e) - centroX(jugador);
@@ -59,7 +53,7 @@ CEntidad* CPiloto::blanco() const
 {
     CEntidad* cercano = nullptr;
     int menor = 1 << 30;
-    cadaEntidad([&](CEntidad* e) {
+    listaEntidades.paraCada([&](CEntidad* e) {
         const int dx = centroX(e) - centroX(jugador);
         if (e->tipo == TIPO_ENEMIGO && dx > 40 && dx < menor) {
             menor = dx;
@@ -73,7 +67,7 @@ CEntidad* CPiloto::blanco() const
 void CPiloto::contar()
 {
     std::set<const CEntidad*> ahora;
-    cadaEntidad([&](CEntidad* e) {
+    listaEntidades.paraCada([&](CEntidad* e) {
         if (e->tipo == TIPO_ENEMIGO)
             ahora.insert(e);
         else if (e->tipo == TIPO_INERTE && vivos.count(e))

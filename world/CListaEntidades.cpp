@@ -55,10 +55,10 @@ void CListaEntidades::vaciar()
 {
     NodoEntidad* nodo = cabeza;
     while (nodo) {
-        NodoEntidad* siguiente = nodo == cola ? nullptr : nodo->siguiente;
+        NodoEntidad* despues = siguiente(nodo);
         delete nodo->entidad;
         delete nodo;
-        nodo = siguiente;
+        nodo = despues;
     }
     cabeza = cola = nullptr;
 }
@@ -85,6 +85,5 @@ void CListaEntidades::actualizarTodas()
 
 void CListaEntidades::dibujarTodas()
 {
-    for (NodoEntidad* nodo = cabeza; nodo; nodo = nodo == cola ? nullptr : nodo->siguiente)
-        nodo->entidad->dibujar();
+    paraCada([](CEntidad* entidad) { entidad->dibujar(); });
 }

@@ -29,6 +29,16 @@ public:
     void dibujarTodas();
     bool vacia() const { return cabeza == nullptr; }
 
+    // Para recorrer la lista sin quitar nada: el nodo que sigue, o nulo tras
+    // la cola. Llega también a las entidades que se añadan por el camino.
+    NodoEntidad* siguiente(const NodoEntidad* nodo) const { return nodo == cola ? nullptr : nodo->siguiente; }
+    // Cada entidad, en orden, con ese mismo recorrido.
+    template <class F> void paraCada(F hacer)
+    {
+        for (NodoEntidad* nodo = cabeza; nodo; nodo = siguiente(nodo))
+            hacer(nodo->entidad);
+    }
+
     NodoEntidad* cabeza;
     NodoEntidad* cola;
 };

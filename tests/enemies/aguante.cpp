@@ -287,7 +287,7 @@ Huella Aguante::jugarPartida(int numero, const char* tanda)
         ultimosEnemigos.clear();
         CEntidad* gigante = nullptr;
         int total = 0;
-        for (NodoEntidad* n = listaEntidades.cabeza; n; n = n == listaEntidades.cola ? nullptr : n->siguiente) {
+        for (NodoEntidad* n = listaEntidades.cabeza; n; n = listaEntidades.siguiente(n)) {
             CEntidad* e = n->entidad;
             const Clase clase = claseDe(e);
             ++vivas[clase];

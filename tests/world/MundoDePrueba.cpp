@@ -136,7 +136,7 @@ void MundoDePrueba::escribirMapa(const std::string& texto)
 std::vector<CEntidad*> MundoDePrueba::entidades() const
 {
     std::vector<CEntidad*> todas;
-    for (NodoEntidad* n = listaEntidades.cabeza; n; n = n == listaEntidades.cola ? nullptr : n->siguiente)
+    for (NodoEntidad* n = listaEntidades.cabeza; n; n = listaEntidades.siguiente(n))
         todas.push_back(n->entidad);
     return todas;
 }
