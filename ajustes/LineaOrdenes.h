@@ -1,5 +1,5 @@
-#ifndef LINEA_ORDENES_H
-#define LINEA_ORDENES_H
+#ifndef LINEAORDENES_H
+#define LINEAORDENES_H
 
 #include <string>
 #include <vector>

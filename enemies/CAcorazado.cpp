@@ -2,8 +2,8 @@
 
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "enemies/CPremio.h"
 #include "player/CRana.h"
 #include "shell/Azar.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 CErrante::CErrante(int32_t xInicial, int32_t yInicial)

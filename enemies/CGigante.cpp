@@ -4,8 +4,8 @@
 #include "enemies/CPremio.h"
 #include "player/CExplosion.h"
 #include "shell/Azar.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 namespace {

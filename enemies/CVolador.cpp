@@ -5,8 +5,8 @@
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
 #include "player/CRana.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 namespace {

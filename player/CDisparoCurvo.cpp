@@ -2,8 +2,8 @@
 
 #include "player/CDisparo.h"
 #include "player/CRana.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 CDisparoCurvo::CDisparoCurvo(int32_t xInicial, int32_t yInicial, uint8_t haciaArriba)

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "plataforma/Recursos.h"
 #include "player/CDisparo.h"
 #include "player/CDisparoCurvo.h"
 #include "player/CDisparoPerforante.h"
-#include "sonido/CEfectos.h"
 #include "shell/CSistema.h"
-#include "plataforma/Recursos.h"
 #include "shell/Teclas.h"
+#include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
 
 CRana* jugador = nullptr;

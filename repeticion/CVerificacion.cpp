@@ -7,11 +7,11 @@
 
 #include "plataforma/Archivos.h"
 #include "plataforma/CDispositivosSinPantalla.h"
-#include "shell/CExcepcion.h"
+#include "plataforma/Recursos.h"
 #include "repeticion/CRepeticion.h"
 #include "repeticion/CReproductor.h"
+#include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "plataforma/Recursos.h"
 #include "stage/CFase1.h"
 #include "world/CPartida.h"
 

@@ -3,8 +3,8 @@
 
 #include <allegro.h>
 
-#include "plataforma/CDispositivos.h"
 #include "ajustes/Preferencias.h"
+#include "plataforma/CDispositivos.h"
 
 // Lo que pulsa el jugador, con el teclado o con el mando: el juego lee un
 // solo arreglo de teclas y no sabe de qué aparato salió cada pulsación, ni

@@ -1,14 +1,14 @@
 #include "shell/CJuego.h"
 
 #include "plataforma/Archivos.h"
+#include "plataforma/Recursos.h"
 #include "repeticion/CGrabadora.h"
 #include "repeticion/CRepeticiones.h"
 #include "repeticion/CReproductor.h"
-#include "sonido/CEfectos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "plataforma/Recursos.h"
 #include "shell/Teclas.h"
+#include "sonido/CEfectos.h"
 #include "stage/CFase1.h"
 #include "world/CPartida.h"
 

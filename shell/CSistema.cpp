@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "plataforma/CDispositivosAllegro.h"
-#include "shell/CExcepcion.h"
 #include "plataforma/Recursos.h"
+#include "shell/CExcepcion.h"
 
 namespace {
 CDispositivosAllegro dispositivosAllegro;

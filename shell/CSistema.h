@@ -7,12 +7,12 @@
 #include <cstdint>
 
 #include "ajustes/CAjustes.h"
+#include "ajustes/Preferencias.h"
 #include "plataforma/CDispositivos.h"
+#include "plataforma/CVentana.h"
 #include "shell/CEntrada.h"
 #include "shell/CSpritesPreparados.h"
-#include "plataforma/CVentana.h"
 #include "sonido/CVolumen.h"
-#include "ajustes/Preferencias.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
 class CSistema {

@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <string>
 
-#include "plataforma/Archivos.h"
-#include "shell/CJuego.h"
 #include "ajustes/LineaOrdenes.h"
+#include "plataforma/Archivos.h"
+#include "plataforma/Recursos.h"
 #include "repeticion/CRepeticiones.h"
 #include "repeticion/CVerificacion.h"
-#include "plataforma/Recursos.h"
+#include "shell/CJuego.h"
 #ifdef _WIN32
 #include "plataforma/PlataformaWindows.h"
 #endif

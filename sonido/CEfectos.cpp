@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "shell/CExcepcion.h"
 #include "plataforma/Escala.h"
 #include "plataforma/Recursos.h"
+#include "shell/CExcepcion.h"
 
 CEfectos efectos;
 

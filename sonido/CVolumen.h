@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "ajustes/CAjustes.h"
-#include "plataforma/CDispositivos.h"
 #include "ajustes/Preferencias.h"
+#include "plataforma/CDispositivos.h"
 
 // El silencio de M y el volumen de - y +, de todo lo que suena, sobre las
 // preferencias de la partida.

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ARCHIVOMIDI_H
+#define ARCHIVOMIDI_H
 
 #include "tools/PistaMidi.h"
 
@@ -21,3 +22,5 @@ private:
     int ticksPorNegra_;
     std::deque<PistaMidi> pistas_;  // deque: las referencias dadas siguen valiendo
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef BALDOSAS_H
+#define BALDOSAS_H
 
 class Lienzo;
 
@@ -74,3 +75,5 @@ constexpr int ALTO_FASE1 = (TOTAL_BALDOSAS + BALDOSAS_POR_FILA - 1) / BALDOSAS_P
 void dibujarBaldosasLejanas(Lienzo& hoja);
 void dibujarBaldosasCercanas(Lienzo& hoja);
 void dibujarHojaFase1(Lienzo& hoja);
+
+#endif

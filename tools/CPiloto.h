@@ -1,4 +1,5 @@
-#pragma once
+#ifndef CPILOTO_H
+#define CPILOTO_H
 
 #include <cstdint>
 #include <set>
@@ -26,3 +27,5 @@ private:
     bool disparoPulsado = false;
     std::set<const CEntidad*> vivos;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef CANCION_H
+#define CANCION_H
 
 #include "tools/ArchivoMidi.h"
 #include "tools/Partitura.h"
@@ -24,3 +25,5 @@ private:
     ArchivoMidi archivo_;
     std::deque<Partitura> voces_;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef CARPETASALIDA_H
+#define CARPETASALIDA_H
 
 #include <string>
 
@@ -15,3 +16,5 @@ public:
 private:
     std::string raiz_;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef COLORES_H
+#define COLORES_H
 
 // Paleta con nombre: las imágenes se describen por colores, no por números.
 struct Color {
@@ -66,3 +67,5 @@ constexpr Color PLUMA_SOMBRA{120, 134, 158};
 // Los lienzos son de 24 bits: así el BMP guarda el color exacto.
 int aPixel(const Color& c);
 Color mezclar(const Color& a, const Color& b, double t);
+
+#endif

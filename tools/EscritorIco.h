@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ESCRITORICO_H
+#define ESCRITORICO_H
 
 #include <string>
 #include <vector>
@@ -14,3 +15,5 @@ struct ImagenIco {
 // El recurso del ejecutable con que Windows pinta el juego en el Explorador,
 // la barra de tareas y la ventana.
 std::string codificarIco(const std::vector<ImagenIco>& imagenes);
+
+#endif

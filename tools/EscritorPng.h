@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ESCRITORPNG_H
+#define ESCRITORPNG_H
 
 #include <cstddef>
 #include <cstdint>
@@ -13,3 +14,5 @@ uint32_t adler32(const uint8_t* datos, size_t largo);
 
 // rgba: ancho*alto píxeles de 4 bytes, fila a fila desde arriba.
 std::string codificarPng(int ancho, int alto, const std::vector<uint8_t>& rgba);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef GENERALMIDI_H
+#define GENERALMIDI_H
 
 // Sólo instrumentos y golpes que trae freepats: los demás no sonarían.
 namespace gm {
@@ -14,3 +15,5 @@ constexpr int CAJA = 38;
 constexpr int CHARLES_CERRADO = 42;
 constexpr int PLATILLO = 49;
 }
+
+#endif

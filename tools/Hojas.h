@@ -1,4 +1,5 @@
-#pragma once
+#ifndef HOJAS_H
+#define HOJAS_H
 
 class CarpetaSalida;
 class Lienzo;
@@ -54,3 +55,5 @@ void dibujarHojaComunes(Lienzo& lienzo);
 void dibujarHojaEnemigos(Lienzo& lienzo);
 void dibujarHojaRana(Lienzo& lienzo);
 void generarHojas(const CarpetaSalida& salida);
+
+#endif

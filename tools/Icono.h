@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ICONO_H
+#define ICONO_H
 
 #include <cstdint>
 #include <string>
@@ -21,3 +22,5 @@ std::vector<uint8_t> pixelesIcono(int lado);
 std::string rutaIcono(int lado);
 // Los PNG del escritorio, el BMP de la ventana y el icono de Windows.
 void generarIconos(const CarpetaSalida& salida);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef INDICEPARCHES_H
+#define INDICEPARCHES_H
 
 #include <string>
 
@@ -15,3 +16,5 @@ std::string convertirIndiceTimidity(const std::string& rutaCfg);
 // Sin freepats se deja el índice vacío: así el archivo prometido a CMake
 // existe siempre, y Allegro arranca igual aunque la música no suene.
 void generarIndiceParches(const CarpetaSalida& salida, const std::string& rutaCfg);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LIENZO_H
+#define LIENZO_H
 
 #include "tools/Colores.h"
 
@@ -31,3 +32,5 @@ private:
 };
 
 int anchoTexto(const std::string& s, int escala);
+
+#endif

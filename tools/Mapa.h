@@ -1,4 +1,5 @@
-#pragma once
+#ifndef MAPA_H
+#define MAPA_H
 
 #include "tools/Baldosas.h"
 
@@ -68,3 +69,5 @@ std::string textoDelMapa(const Mapa& mapa);
 
 const DescripcionMapa& descripcionFase1();
 void generarMapas(const CarpetaSalida& salida);
+
+#endif

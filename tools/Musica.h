@@ -1,4 +1,5 @@
-#pragma once
+#ifndef MUSICA_H
+#define MUSICA_H
 
 #include "tools/ArchivoMidi.h"
 
@@ -7,3 +8,5 @@ class CarpetaSalida;
 ArchivoMidi temaTitulo();
 ArchivoMidi temaFase1();
 void generarMusica(const CarpetaSalida& salida);
+
+#endif

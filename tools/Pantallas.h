@@ -1,4 +1,5 @@
-#pragma once
+#ifndef PANTALLAS_H
+#define PANTALLAS_H
 
 class CarpetaSalida;
 class Lienzo;
@@ -9,3 +10,5 @@ constexpr int ALTO_PANTALLA = 480;
 void dibujarPantallaPresentacion(Lienzo& lienzo);
 void dibujarPantallaMenu(Lienzo& lienzo);
 void generarPantallas(const CarpetaSalida& salida);
+
+#endif

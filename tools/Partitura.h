@@ -1,4 +1,5 @@
-#pragma once
+#ifndef PARTITURA_H
+#define PARTITURA_H
 
 #include "tools/PistaMidi.h"
 
@@ -45,3 +46,5 @@ private:
 
 // Número MIDI de un nombre de nota como "C4" (= 60) o "Bb3".
 int tonoDeNombre(const std::string& nombre);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef PINCELES_H
+#define PINCELES_H
 
 #include "tools/Colores.h"
 
@@ -22,3 +23,5 @@ void perfil(BITMAP* b, const std::vector<Punto>& puntos, const Color& color);
 void quebrada(BITMAP* b, const std::vector<Punto>& puntos, const Color& color);
 // Media elipse: la de arriba, o la de abajo si bocaAbajo (una cúpula volcada).
 std::vector<Punto> mediaElipse(Punto centro, int rx, int ry, bool bocaAbajo);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef PISTAMIDI_H
+#define PISTAMIDI_H
 
 #include <cstdint>
 #include <string>
@@ -35,3 +36,5 @@ private:
     std::vector<Evento> eventos_;
     std::uint32_t fin_ = 0;
 };
+
+#endif

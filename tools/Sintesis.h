@@ -1,4 +1,5 @@
-#pragma once
+#ifndef SINTESIS_H
+#define SINTESIS_H
 
 #include <cstddef>
 #include <cstdint>
@@ -66,3 +67,5 @@ void mezclar(Senal& destino, const Senal& otra, double ganancia = 1.0, double de
 // Un final de unos milisegundos para que no chasque al cortarse, y el pico
 // llevado a PICO_MUESTRA. Una señal muda es un error.
 std::vector<std::int16_t> rematar(Senal senal);
+
+#endif

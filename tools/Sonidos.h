@@ -1,4 +1,5 @@
-#pragma once
+#ifndef SONIDOS_H
+#define SONIDOS_H
 
 #include "tools/Sintesis.h"
 
@@ -22,3 +23,5 @@ Senal sonidoAvisoGigante();
 
 // Un WAV por efecto en sounds/, con el nombre que el juego carga.
 void generarSonidos(const CarpetaSalida& salida);
+
+#endif

@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "player/CRana.h"
 #include "plataforma/Archivos.h"
 #include "plataforma/CDispositivosSinPantalla.h"
+#include "plataforma/Recursos.h"
+#include "player/CRana.h"
+#include "repeticion/CGrabadora.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "plataforma/Recursos.h"
-#include "repeticion/CGrabadora.h"
 #include "stage/CFase1.h"
 #include "tools/CPiloto.h"
 #include "world/CPartida.h"

@@ -6,9 +6,9 @@
 #include <set>
 
 #include "plataforma/Archivos.h"
-#include "shell/Azar.h"
 #include "repeticion/CRepeticiones.h"
 #include "repeticion/CReproductor.h"
+#include "shell/Azar.h"
 #include "shell/CJuego.h"
 #include "stage/CFase1.h"
 #include "tests/world/MundoDePrueba.h"

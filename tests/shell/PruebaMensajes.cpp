@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/CExcepcion.h"
 #include "plataforma/Dialogo.h"
+#include "shell/CExcepcion.h"
 
 namespace {
 

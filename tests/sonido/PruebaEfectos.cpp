@@ -9,8 +9,8 @@
 #include "enemies/CVolador.h"
 #include "player/CRana.h"
 #include "shell/Azar.h"
-#include "sonido/CEfectos.h"
 #include "shell/CExcepcion.h"
+#include "sonido/CEfectos.h"
 #include "tests/world/MundoDePrueba.h"
 
 namespace {

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef ALLEGROSINPANTALLA_H
+#define ALLEGROSINPANTALLA_H
 
 #include <string>
 
@@ -16,3 +17,5 @@ public:
 private:
     std::string ruta_;
 };
+
+#endif

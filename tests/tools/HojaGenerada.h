@@ -1,4 +1,5 @@
-#pragma once
+#ifndef HOJAGENERADA_H
+#define HOJAGENERADA_H
 
 #include "AllegroSinPantalla.h"
 #include "tools/CarpetaSalida.h"
@@ -28,3 +29,5 @@ protected:
     static inline CarpetaTemporal* carpeta_ = nullptr;
     static inline BITMAP* hoja_ = nullptr;
 };
+
+#endif

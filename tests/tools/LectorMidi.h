@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LECTORMIDI_H
+#define LECTORMIDI_H
 
 #include <cstdint>
 #include <map>
@@ -27,3 +28,5 @@ struct MidiLeido {
 
 std::uint32_t leerVlq(const std::string& datos, std::size_t& pos);
 MidiLeido leerMidi(const std::string& datos);
+
+#endif
