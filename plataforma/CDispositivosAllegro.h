@@ -3,6 +3,7 @@
 
 #include "plataforma/CAmpliador.h"
 #include "plataforma/CDispositivos.h"
+#include "plataforma/CMandoAllegro.h"
 
 // Los dispositivos de verdad: Allegro sobre X11 (o Windows).
 class CDispositivosAllegro : public CDispositivos {
@@ -46,9 +47,7 @@ public:
 
 private:
     bool enReposo = false;
-    // Las palancas del mando, una por bit, que hacen de cruceta.
-    int crucetas = 0;
-    int disparo = 0, inicio = 7;
+    CMandoAllegro mando;
     ModoPantalla modo;
     // Dónde va la esquina de la página ampliada: fuera de 0,0 solo en pantalla completa.
     int origenX = 0, origenY = 0;
