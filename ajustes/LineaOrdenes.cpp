@@ -71,6 +71,62 @@ std::string opcionNoReconocida(const char* argumento)
 
 }
 
+namespace {
+
+// Lo que deja una opción: seguir leyendo, o acabar ya con una orden.
+struct Paso {
+    bool acaba;
+    Orden orden;
+};
+const Paso SIGUE{ false, Orden::JUGAR };
+
+Paso error(std::string& problema, const std::string& texto)
+{
+    problema = texto;
+    return { true, Orden::ERROR };
+}
+
+// getopt_long da lo mismo ('?') para todo lo que no entiende; qué era se
+// sabe por optopt.
+Paso opcionRechazada(char** argv, std::string& problema)
+{
+    // Con optopt a 0 era una larga desconocida, ya saltada por optind. La
+    // letra de una opción que sí existe solo llega así de "--help=x".
+    if (optopt == 0)
+        return error(problema, opcionNoReconocida(argv[optind - 1]));
+    if (optopt >= VERSION || optopt == 'h')
+        return error(problema, nombreLargo(optopt) + " no admite valor");
+    return error(problema, "opción desconocida: -" + std::string(1, static_cast<char>(optopt)));
+}
+
+Paso tomarOpcion(int opcion, char** argv, OpcionesLinea& opciones, bool& verificando, std::string& problema)
+{
+    switch (opcion) {
+    case 'h': return { true, Orden::AYUDA };
+    case VERSION: return { true, Orden::VERSION };
+    case VENTANA: opciones.completa = 0; return SIGUE;
+    case PANTALLA_COMPLETA: opciones.completa = 1; return SIGUE;
+    case SILENCIO: opciones.silencio = true; return SIGUE;
+    case ESCALA:
+        if (leerEscala(optarg, opciones.escala))
+            return SIGUE;
+        return error(problema, "valor no válido para --escala: «" + std::string(optarg) + "» (de 1 a " +
+                                   std::to_string(ESCALA_MAXIMA) + ")");
+    case REPETICION: opciones.repeticion = optarg; return SIGUE;
+    case VERIFICAR: verificando = true; return SIGUE;
+    case 1:
+        // Tras --verificar, lo que no es opción son los archivos.
+        if (!verificando)
+            return error(problema, "argumento que sobra: «" + std::string(optarg) + "»");
+        opciones.verificar.push_back(optarg);
+        return SIGUE;
+    case ':': return error(problema, nombreLargo(optopt) + " necesita un valor");
+    default: return opcionRechazada(argv, problema);
+    }
+}
+
+}
+
 // Se lee en orden y manda lo primero que acaba la lectura: --help, --version
 // o un error. Así "--help --foo" ayuda y "--foo --help" falla, como en las
 // herramientas de GNU, y lo que venga detrás ya no se mira.
@@ -85,57 +141,10 @@ Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string&
     opterr = 0;
     // 0 y no 1: glibc vuelve a empezar del todo, también lo que recuerda de la llamada anterior.
     optind = 0;
-    int opcion;
-    while ((opcion = getopt_long(argc, argv, CORTAS, OPCIONES, nullptr)) != -1) {
-        switch (opcion) {
-        case 'h':
-            return Orden::AYUDA;
-        case VERSION:
-            return Orden::VERSION;
-        case VENTANA:
-            opciones.completa = 0;
-            break;
-        case PANTALLA_COMPLETA:
-            opciones.completa = 1;
-            break;
-        case SILENCIO:
-            opciones.silencio = true;
-            break;
-        case ESCALA:
-            if (!leerEscala(optarg, opciones.escala)) {
-                problema = "valor no válido para --escala: «" + std::string(optarg) + "» (de 1 a " +
-                           std::to_string(ESCALA_MAXIMA) + ")";
-                return Orden::ERROR;
-            }
-            break;
-        case REPETICION:
-            opciones.repeticion = optarg;
-            break;
-        case VERIFICAR:
-            verificando = true;
-            break;
-        case 1:
-            // Tras --verificar, lo que no es opción son los archivos.
-            if (verificando) {
-                opciones.verificar.push_back(optarg);
-                break;
-            }
-            problema = "argumento que sobra: «" + std::string(optarg) + "»";
-            return Orden::ERROR;
-        case ':':
-            problema = nombreLargo(optopt) + " necesita un valor";
-            return Orden::ERROR;
-        default:
-            // Con optopt a 0 era una larga desconocida, ya saltada por optind. La
-            // letra de una opción que sí existe solo llega así de "--help=x".
-            if (optopt == 0)
-                problema = opcionNoReconocida(argv[optind - 1]);
-            else if (optopt >= VERSION || optopt == 'h')
-                problema = nombreLargo(optopt) + " no admite valor";
-            else
-                problema = "opción desconocida: -" + std::string(1, static_cast<char>(optopt));
-            return Orden::ERROR;
-        }
+    for (int opcion; (opcion = getopt_long(argc, argv, CORTAS, OPCIONES, nullptr)) != -1;) {
+        const Paso paso = tomarOpcion(opcion, argv, opciones, verificando, problema);
+        if (paso.acaba)
+            return paso.orden;
     }
     // Tras "--" getopt para y deja lo demás sin leer.
     for (; verificando && optind < argc; ++optind)
