@@ -99,7 +99,7 @@ TEST_F(PruebaAjustes, LoQueNoSeEntiendeVaPorDefectoConAvisoYElArchivoQuedaAparte
         { "[pantalla]\ncompleta = quizas\n[sonido]\nsilencio = si\n", "«completa» no vale «quizas»" },
         { "[sonido]\nsilencio = si\nvolumne = 3\n", "claves desconocidas, no se usan: «sonido/volumne»" },
         { "[sonido]\nsilencio = si\n" + std::string(10 * 1024 * 1024, '#'), "no puede ser de ajustes" },
-        { basura, "ajustes:" },
+        { basura, "ajustes: claves desconocidas, no se usan: «" },
         { "[teclas]\ndisparo = Escape\narriba = nada\n", "«arriba» no puede ser «nada»" },
         { "[teclas]\ndisparo = a\npausa = A\n", "«disparo» y «pausa» tienen la misma tecla" },
     };
