@@ -9,13 +9,17 @@ source "$(dirname "$0")/comun.sh" "$@"
 # 44100 cuadros de 4 bytes por segundo.
 BYTES_SEGUNDO=176400
 
-# La amplitud mayor (de 0 a 1) entre dos bytes de la grabación.
+# La amplitud mayor (de 0 a 1) entre dos bytes de la grabación, en PICO. Un
+# tramo vacío, o que la grabación no trae entero, no es silencio: falla.
 picoEntre() {
     local desde=$1 hasta=$2
+    [ "$desde" -ge 0 ] && [ "$hasta" -gt "$desde" ] || fallar "tramo vacío de la grabación: de $desde a $hasta"
     tail -c +$((desde + 1)) "$GRABACION" | head -c $((hasta - desde)) > "$TRABAJO/tramo.raw"
-    [ -s "$TRABAJO/tramo.raw" ] || { echo 0; return; }
-    sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 |
-        awk '/Maximum amplitude/ { print $3 }'
+    [ "$(stat -c %s "$TRABAJO/tramo.raw")" -eq $((hasta - desde)) ] ||
+        fallar "la grabación no trae entero el tramo de $desde a $hasta"
+    PICO=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$TRABAJO/tramo.raw" -n stat 2>&1 |
+        awk '/Maximum amplitude/ { print $3 }')
+    [[ $PICO =~ ^[0-9.]+$ ]] || fallar "sox no midió el tramo de $desde a $hasta"
 }
 
 # Una pulsación de Espacio; deja en PULSADO dónde iba la grabación al pulsar.
@@ -46,10 +50,10 @@ empezarPartida
 sleep 0.5
 quieta=$(posicionGrabacion)
 sleep 2
-pico=$(picoEntre "$quieta" "$(posicionGrabacion)")
-paso "dos segundos de partida sin tocar nada: pico $pico"
+picoEntre "$quieta" "$(posicionGrabacion)"
+paso "dos segundos de partida sin tocar nada: pico $PICO"
 [ "$(posicionGrabacion)" -gt $((quieta + BYTES_SEGUNDO)) ] || fallar "apenas se grabó sonido en la partida"
-awk -v p="$pico" 'BEGIN { exit !(p < 0.01) }' || fallar "la partida quieta suena (pico $pico)"
+awk -v p="$PICO" 'BEGIN { exit !(p < 0.01) }' || fallar "la partida quieta suena (pico $PICO)"
 
 # Cada andanada se oye en el tercio de segundo que sigue a la pulsación, y
 # en el cuarto de segundo que la precede no suena nada.
@@ -57,8 +61,10 @@ for vez in 1 2 3; do
     sleep 0.7
     dispararAhora
     sleep 0.5
-    antes=$(picoEntre $((PULSADO - BYTES_SEGUNDO / 4)) "$PULSADO")
-    despues=$(picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3)))
+    picoEntre $((PULSADO - BYTES_SEGUNDO / 4)) "$PULSADO"
+    antes=$PICO
+    picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3))
+    despues=$PICO
     paso "Espacio $vez: pico $antes antes de pulsar, $despues después"
     awk -v a="$antes" -v d="$despues" 'BEGIN { exit !(a < 0.01 && d > 0.05) }' ||
         fallar "el Espacio $vez no suena cuando se pulsa (pico $antes antes, $despues después)"
@@ -69,9 +75,9 @@ for vez in 1 2; do
     sleep 0.7
     dispararAhora
     sleep 0.5
-    despues=$(picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3)))
-    paso "con M, Espacio $vez: pico $despues"
-    awk -v d="$despues" 'BEGIN { exit !(d < 0.01) }' || fallar "con M el Espacio sigue sonando (pico $despues)"
+    picoEntre "$PULSADO" $((PULSADO + BYTES_SEGUNDO / 3))
+    paso "con M, Espacio $vez: pico $PICO"
+    awk -v d="$PICO" 'BEGIN { exit !(d < 0.01) }' || fallar "con M el Espacio sigue sonando (pico $PICO)"
 done
 
 volverAlMenuYSalir
