@@ -23,6 +23,56 @@ uint32_t leer32(const std::string& s, size_t en)
            uint8_t(s[en + 3]);
 }
 
+// Un PNG leído de vuelta como lo leería un visor, con lo justo para lo que
+// escribe el generador: RGBA de 8 bits, bloques deflate sin comprimir y
+// filas sin filtro. Si no es eso, `fallo` dice qué.
+struct PngLeido {
+    uint32_t ancho = 0, alto = 0;
+    std::string rgba, fallo;
+};
+
+PngLeido leerPng(const std::string& png)
+{
+    PngLeido leido;
+    auto fallar = [&leido](const char* por) {
+        leido.fallo = por;
+        return leido;
+    };
+    if (png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0)
+        return fallar("sin la firma del PNG");
+    std::string idat, crudo;
+    for (size_t en = 8; en + 12 <= png.size(); en += 12 + leer32(png, en)) {
+        const std::string tipo = png.substr(en + 4, 4);
+        if (tipo == "IHDR") {
+            leido.ancho = leer32(png, en + 8);
+            leido.alto = leer32(png, en + 12);
+            if (png.compare(en + 16, 5, std::string("\x08\x06\0\0\0", 5)) != 0)
+                return fallar("no es RGBA de 8 bits sin entrelazar");
+        }
+        if (tipo == "IDAT")
+            idat += png.substr(en + 8, leer32(png, en));
+    }
+    // Tras los dos bytes de zlib, cada bloque: cabecera (bit 0, el último;
+    // bits 1 y 2 a cero, sin comprimir), largo, su complemento y los datos.
+    for (size_t en = 2, ultimo = 0; !ultimo;) {
+        if (en + 5 > idat.size() || (idat[en] & 6) != 0)
+            return fallar("los datos no van en bloques sin comprimir");
+        ultimo = idat[en] & 1;
+        const size_t largo = uint8_t(idat[en + 1]) | uint8_t(idat[en + 2]) << 8;
+        crudo += idat.substr(en + 5, largo);
+        en += 5 + largo;
+    }
+    const size_t fila = 1 + 4 * size_t(leido.ancho);
+    if (crudo.size() != fila * leido.alto)
+        return fallar("los datos no son las filas que dice IHDR");
+    for (size_t y = 0; y < leido.alto; ++y) {
+        if (crudo[y * fila] != 0)
+            return fallar("una fila lleva filtro");
+        leido.rgba += crudo.substr(y * fila + 1, fila - 1);
+    }
+    return leido;
+}
+
 // Los valores de comprobación publicados de cada suma.
 TEST(PruebaIcono, SumasDeComprobacion)
 {
@@ -126,8 +176,13 @@ TEST(PruebaIcono, ElDeLaVentanaEsUnBmpConMascara)
     destroy_bitmap(icono);
 }
 
-// El de Windows: cada entrada dice su lado (256 es 0) y dónde está su PNG,
-// que mide ese lado; los PNG van seguidos hasta el final del archivo.
+// El de Windows: cada entrada dice su lado (256 es 0) y dónde está su PNG;
+// los PNG van seguidos hasta el final del archivo. Cada uno, leído, mide su
+// lado y trae el emblema: dibujado a 256, su círculo (radio 56 en 128,126,
+// sombra 4 px más abajo) deja transparentes la cuarta parte de arriba y la de
+// abajo, y en la mejilla derecha, en 156,138, la cabeza es del verde de la
+// rana. A 16 px cada píxel junta 16x16 del dibujo y ahí ya roza ojo y
+// vientre: casi verde.
 TEST(PruebaIcono, ElDeWindowsLlevaCadaLadoEnPng)
 {
     arrancarAllegroSinPantalla();
@@ -151,8 +206,19 @@ TEST(PruebaIcono, ElDeWindowsLlevaCadaLadoEnPng)
         const uint32_t largo = leer32le(entrada + 8), en = leer32le(entrada + 12);
         ASSERT_EQ(en, siguiente) << lado;
         ASSERT_LE(en + largo, ico.size());
-        const std::string png = ico.substr(en, largo);
-        EXPECT_EQ(png, codificarPng(lado, lado, pixelesIcono(lado))) << lado;
+        const PngLeido png = leerPng(ico.substr(en, largo));
+        ASSERT_EQ(png.fallo, "") << lado;
+        ASSERT_EQ(png.ancho, uint32_t(lado));
+        ASSERT_EQ(png.alto, uint32_t(lado));
+        auto pixel = [&](int x, int y) { return png.rgba.substr((size_t(y) * lado + x) * 4, 4); };
+        for (int y = 0; y < lado; ++y)
+            for (int x = 0; x < lado && (y < lado / 4 || y >= lado * 3 / 4); ++x)
+                ASSERT_EQ(pixel(x, y)[3], 0) << lado << ": " << x << "," << y;
+        const std::string mejilla = pixel(156 * lado / 256, 138 * lado / 256);
+        const int verde[3] = { 92, 196, 64 }, holgura = lado < 32 ? 24 : 0;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(uint8_t(mejilla[c]), verde[c], holgura) << lado << ", canal " << c;
+        EXPECT_EQ(uint8_t(mejilla[3]), 255) << lado;
         siguiente += largo;
     }
     EXPECT_EQ(siguiente, ico.size());
