@@ -59,50 +59,61 @@ protected:
 
 using Sonados = std::vector<std::string>;
 
-// Cada suceso suena una vez, con la posición de la x donde pasó (de 0 a 255
-// sobre los 640 píxeles). Una andanada es un sonido, no uno por disparo.
+// Dónde suena lo que pasa en la x de la pantalla: de 0 a 255 sobre sus 640 píxeles.
+int panEn(int x)
+{
+    return std::clamp(x * 256 / 640, 0, 255);
+}
+
+// Golpes que solo hieren y, tras ellos, el que mata.
+Sonados golpesY(int golpes, const std::string& ultimo)
+{
+    Sonados suenan(golpes, "impacto");
+    suenan.push_back(ultimo);
+    return suenan;
+}
+
+// Cada suceso suena una vez, en la x de la pantalla donde pasó. Una andanada
+// es un sonido, no uno por disparo.
 TEST_F(PruebaEfectos, CadaSucesoSuenaUnaVezDondePasa)
 {
-    rana->x = 250;
-    andanada(30);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/disparo.wav pan 128" }));
-    andanada(150);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/perforante.wav pan 128" }));
-    andanada(250);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/curvo.wav pan 128" }));
-
-    CErrante* errante = crear<CErrante>(0, 0);
-    errante->x = 590;
-    errante->alImpactar(&disparo);
-    avanzarTicks(1);
-    errante->alImpactar(&disparo);
-    avanzarTicks(1);
-    errante->alImpactar(&disparo);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/impacto.wav pan 255", "sounds/impacto.wav pan 255",
-                                   "sounds/explosion.wav pan 255" }));
-    CVolador* volador = crear<CVolador>(200);
-    volador->x = -32;
-    volador->alImpactar(&disparo);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/explosion.wav pan 0" }));
-    CAcorazado* acorazado = crear<CAcorazado>(100);
-    acorazado->x = 0;
-    for (int golpe = 0; golpe < 30; ++golpe, avanzarTicks(1))
-        acorazado->alImpactar(&disparo);
-    Sonados acorazadoSonado = sonados();
-    EXPECT_EQ(acorazadoSonado.size(), 30u);
-    EXPECT_EQ(acorazadoSonado.back(), "sounds/explosion_metal.wav pan 40");
-
-    crear<CBalaDirigida>(320, 100, 0, 100);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/bala.wav pan 128" }));
     CEntidadDePrueba bala("bala", TIPO_BALA, nullptr), premio("premio", TIPO_PREMIO, nullptr);
-    rana->x = 160;
-    rana->alImpactar(&premio);
-    rana->alImpactar(&bala);
-    // Protegida tras el golpe: no hay herida, ni sonido.
-    rana->alImpactar(&bala);
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/premio.wav pan 64", "sounds/herida.wav pan 64" }));
-    crear<CGigante>();
-    EXPECT_EQ(sonados(), (Sonados{ "sounds/aviso_gigante.wav pan 188" }));
+    auto golpear = [this](CEntidad* e, int veces) {
+        for (int golpe = 0; golpe < veces; ++golpe, avanzarTicks(1))
+            e->alImpactar(&disparo);
+    };
+    struct Suceso {
+        const char* que;
+        int x; // dónde pasa, en la pantalla
+        std::function<void()> hacer;
+        Sonados suenan;
+    };
+    const Suceso sucesos[] = {
+        { "la rana, en 250, dispara: la andanada sale de su boca", 320, [&] { rana->x = 250; andanada(30); },
+          { "disparo" } },
+        { "y con perforantes", 320, [&] { andanada(150); }, { "perforante" } },
+        { "y con curvos", 320, [&] { andanada(250); }, { "curvo" } },
+        { "un errante de 100 px en 590, con su centro en el borde derecho, aguanta dos golpes y estalla", 640,
+          [&] { CErrante* e = crear<CErrante>(0, 0); e->x = 590; golpear(e, 3); }, golpesY(2, "explosion") },
+        { "un volador de 64 px asoma por la izquierda, con su centro en 20, y estalla", 20,
+          [&] { CVolador* v = crear<CVolador>(200); v->x = -12; golpear(v, 1); }, { "explosion" } },
+        { "un acorazado en 0 aguanta 29 golpes y revienta en el 30, en su cañón", 100,
+          [&] { CAcorazado* a = crear<CAcorazado>(100); a->x = 0; golpear(a, 30); }, golpesY(29, "explosion_metal") },
+        { "sale una bala en 320", 320, [&] { crear<CBalaDirigida>(320, 100, 0, 100); }, { "bala" } },
+        { "la rana, en 160, coge un premio y una bala la hiere; protegida, la segunda no", 160,
+          [&] { rana->x = 160; rana->alImpactar(&premio); rana->alImpactar(&bala); rana->alImpactar(&bala); },
+          { "premio", "herida" } },
+        { "el gigante, de unos 140 px, entra en 400: el aviso suena en su centro", 470, [&] { crear<CGigante>(); },
+          { "aviso_gigante" } },
+    };
+    for (const Suceso& suceso : sucesos) {
+        SCOPED_TRACE(suceso.que);
+        suceso.hacer();
+        Sonados esperados;
+        for (const std::string& efecto : suceso.suenan)
+            esperados.push_back("sounds/" + efecto + ".wav pan " + std::to_string(panEn(suceso.x)));
+        EXPECT_EQ(sonados(), esperados);
+    }
 }
 
 // En un tick el mismo efecto empieza como mucho dos veces; otro efecto, u
