@@ -2,6 +2,7 @@
 
 #include "plataforma/Archivos.h"
 #include "plataforma/CArchivoConfig.h"
+#include "plataforma/TextoUtf8.h"
 
 #include <allegro.h>
 
@@ -212,6 +213,9 @@ Preferencias CAjustes::cargar()
             avisar("no se puede leer " + archivo + "; se usan los valores por defecto");
     } else if (tamano > TAMANO_MAXIMO) {
         avisar(archivo + " ocupa " + std::to_string(tamano) + " bytes y no puede ser de ajustes; se usan los valores por defecto");
+        roto = true;
+    } else if (std::string bytes; !leerArchivo(archivo, bytes) || !esTextoUtf8(bytes)) {
+        avisar(archivo + " no es un texto en UTF-8; se usan los valores por defecto");
         roto = true;
     } else {
         CArchivoConfig guardado(archivo);

@@ -99,7 +99,9 @@ TEST_F(PruebaAjustes, LoQueNoSeEntiendeVaPorDefectoConAvisoYElArchivoQuedaAparte
         { "[pantalla]\ncompleta = quizas\n[sonido]\nsilencio = si\n", "«completa» no vale «quizas»" },
         { "[sonido]\nsilencio = si\nvolumne = 3\n", "claves desconocidas, no se usan: «sonido/volumne»" },
         { "[sonido]\nsilencio = si\n" + std::string(10 * 1024 * 1024, '#'), "no puede ser de ajustes" },
-        { basura, "ajustes: claves desconocidas, no se usan: «" },
+        // Ni basura ni una secuencia de seis bytes, que colgaba al lector de Allegro.
+        { basura, "no es un texto en UTF-8" },
+        { "[sonido]\nvolumen = 3\n\xfd\x96\x97\x9b\xb4\xbc\n", "no es un texto en UTF-8" },
         { "[teclas]\ndisparo = Escape\narriba = nada\n", "«arriba» no puede ser «nada»" },
         { "[teclas]\ndisparo = a\npausa = A\n", "«disparo» y «pausa» tienen la misma tecla" },
     };

@@ -129,8 +129,8 @@ paso "completa y estirada: la presentación y el menú a 1440x1080 entre dos ban
 head -c 4096 /dev/urandom > "$AJUSTES"
 cp "$AJUSTES" "$TRABAJO/basura.cfg"
 arrancarCon 1280x960
-grep -aqF 'ajustes: claves desconocidas, no se usan: «' "$JUEGO/errores" ||
-    fallar "la basura en los ajustes no se avisó como claves desconocidas"
+grep -aqF 'no es un texto en UTF-8; se usan los valores por defecto' "$JUEGO/errores" ||
+    fallar "la basura en los ajustes no se avisó como algo que no es texto"
 pulsar F10
 esperarGeometria 640x480+0+0
 salirDelMenu
