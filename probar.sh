@@ -56,7 +56,7 @@ bash scripts/compilacion_reproducible.sh
 echo "== pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON
 cmake --build build-san -j "$n"
-ctest --test-dir build-san --output-on-failure -j "$n" -LE e2e
+ctest --test-dir build-san --output-on-failure -j "$n" -LE "e2e|largo"
 
 echo "== Windows: el zip con MinGW-w64 y el juego bajo Wine"
 # Sin compilador cruzado o sin Wine esto falla, no se salta.

@@ -1,10 +1,9 @@
 #include "enemies/CBalaDirigida.h"
 
-#include <cmath>
-
 #include "shell/CSistema.h"
 #include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
+#include "world/Trigonometria.h"
 
 namespace {
 // Hacia cero, como la conversión de C; lo que cae muy lejos se queda lejos
@@ -38,10 +37,10 @@ void CBalaDirigida::apuntar(double x0, double y0, double destinoX, double destin
         velY = 0.0;
         return;
     }
-    const double a = std::atan((destinoX - x0) / (destinoY - y0));
+    const double a = arcoTangente((destinoX - x0) / (destinoY - y0));
     const double signo = destinoY < y0 ? -1.0 : 1.0;
-    velX = signo * std::sin(a);
-    velY = signo * std::cos(a);
+    velX = signo * seno(a);
+    velY = signo * coseno(a);
 }
 
 void CBalaDirigida::actualizar()

@@ -1,13 +1,12 @@
 #include "enemies/CVolador.h"
 
-#include <cmath>
-
 #include "enemies/CBalaDirigida.h"
 #include "enemies/CPremio.h"
 #include "player/CRana.h"
 #include "shell/CSistema.h"
 #include "sonido/CEfectos.h"
 #include "world/CListaEntidades.h"
+#include "world/Trigonometria.h"
 
 namespace {
 // La banda donde suelta su primera bala, sin contar los bordes.
@@ -65,7 +64,7 @@ void CVolador::atenderDisparo()
 void CVolador::volar(uint32_t ahora, uint32_t transcurridos)
 {
     const double fase = PULSACION * static_cast<double>(ahora - tickInicial);
-    y = yBase + static_cast<int32_t>(AMPLITUD * std::sin(fase));
+    y = yBase + static_cast<int32_t>(AMPLITUD * seno(fase));
     x -= static_cast<int32_t>(2 * transcurridos);
     ultimoTick = ahora;
     if (x < -64)

@@ -34,5 +34,11 @@ for juego in world stage player enemies; do
     prohibido $juego '(repeticion|ajustes)/.*' "la partida no sabe de grabaciones ni de ajustes"
 done
 
+# La partida no llama a la biblioteca matemática de C, que redondea distinto
+# en cada sistema: usa la suya, world/Trigonometria.
+matematicas=$(grep -nE '#include <(cmath|math\.h)>|\b(std::)?(sin|cos|tan|atan2?|asin|acos|exp|log|pow|floor|ceil|round|l?lround|fmod|hypot|fma)f?l? *\(' \
+    $(find world stage player enemies -name '*.cpp' -o -name '*.h') | grep -vE '^[^:]+:[0-9]+: *//')
+[ -z "$matematicas" ] || fallar "la partida usa la biblioteca matemática de C: $(echo "$matematicas" | tr '\n' ';')"
+
 [ $fallos -eq 0 ] && echo "los includes van en un solo sentido"
 exit $((fallos > 0))
