@@ -4,10 +4,12 @@
 #include "repeticion/TeclasGrabadas.h"
 #include "shell/Azar.h"
 #include "shell/CSistema.h"
+#include "world/Reglas.h"
 
 CGrabadora::CGrabadora(uint64_t resumenMapa, int32_t ultimaColumna)
 {
     repeticion.cabecera.versionJuego = RANA_VERSION;
+    repeticion.cabecera.reglas = VERSION_REGLAS;
     repeticion.cabecera.resumenMapa = resumenMapa;
     repeticion.cabecera.ultimaColumna = ultimaColumna;
 }

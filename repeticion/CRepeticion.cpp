@@ -4,10 +4,12 @@
 #include <utility>
 
 #include "plataforma/Bytes.h"
+#include "world/Reglas.h"
 
 // El archivo, con los enteros fijos en little-endian y los variables en
 // LEB128 sin signo:
-//   "RANAREP\0", versión del formato (16 bits)
+//   "RANAREP\0", versión del formato (16 bits), versión de las reglas (16)
+//   (el formato 1 no la lleva: se grabó con las reglas 1)
 //   largo de la versión del juego (8 bits) y sus bytes, resumen del mapa (64),
 //   azar inicial (32), última columna (32 con signo), tick inicial (32)
 //   número de tramos y cada tramo: cuadros, ticks, teclas (variables)
@@ -18,7 +20,7 @@
 namespace {
 
 const char MARCA[8] = { 'R', 'A', 'N', 'A', 'R', 'E', 'P', '\0' };
-const uint16_t VERSION_FORMATO = 1;
+const uint16_t VERSION_FORMATO = 2;
 const int BYTES_MAXIMOS_VARIABLE = 10;
 
 // Cuadros seguidos iguales.
@@ -108,7 +110,7 @@ public:
     std::string problema;
 };
 
-bool leerMarcaYVersion(Lector& l)
+bool leerMarcaYVersiones(Lector& l, CabeceraRepeticion& c)
 {
     const size_t n = l.quedan() < sizeof MARCA ? l.quedan() : sizeof MARCA;
     if (n > 0 && std::memcmp(l.p, MARCA, n) != 0)
@@ -119,10 +121,14 @@ bool leerMarcaYVersion(Lector& l)
     uint64_t version;
     if (!l.tomar(sizeof MARCA, marca, "la marca del principio") || !l.fijo(2, version, "la versión del formato"))
         return false;
-    if (version != VERSION_FORMATO)
+    if (version < 1 || version > VERSION_FORMATO)
         return l.fallar(ResultadoLectura::VERSION_DESCONOCIDA, "la repetición es de la versión " +
                                                                    std::to_string(version) +
-                                                                   " del formato y este juego solo lee la 1");
+                                                                   " del formato y este juego lee la 1 y la 2");
+    uint64_t reglas = 1;
+    if (version >= 2 && !l.fijo(2, reglas, "la versión de las reglas"))
+        return false;
+    c.reglas = static_cast<uint16_t>(reglas);
     return true;
 }
 
@@ -200,10 +206,19 @@ bool leerFinal(Lector& l, uint64_t cuadros, CRepeticion& r)
 
 }
 
+std::string reglasAjenas(const CabeceraRepeticion& cabecera)
+{
+    if (cabecera.reglas == VERSION_REGLAS)
+        return "";
+    return "grabada con las reglas " + std::to_string(cabecera.reglas) + "; este juego tiene las " +
+           std::to_string(VERSION_REGLAS);
+}
+
 std::string CRepeticion::codificar() const
 {
     std::string b(MARCA, sizeof MARCA);
     ponerFijo(b, VERSION_FORMATO, 2);
+    ponerFijo(b, cabecera.reglas, 2);
     const std::string version = cabecera.versionJuego.substr(0, LARGO_MAXIMO_VERSION);
     ponerFijo(b, version.size(), 1);
     b += version;
@@ -241,7 +256,7 @@ ResultadoLectura CRepeticion::leer(const uint8_t* bytes, size_t tamano, CRepetic
     CRepeticion leida;
     std::vector<Tramo> tramos;
     uint64_t cuadros = 0, suma = 0;
-    if (leerMarcaYVersion(l) && leerCabecera(l, leida.cabecera) && leerTramos(l, tramos, cuadros) &&
+    if (leerMarcaYVersiones(l, leida.cabecera) && leerCabecera(l, leida.cabecera) && leerTramos(l, tramos, cuadros) &&
         leerFinal(l, cuadros, leida) && l.fijo(8, suma, "la suma de comprobación")) {
         if (l.quedan() > 0)
             l.mal("sobran " + std::to_string(l.quedan()) + " bytes tras el final de la repetición");

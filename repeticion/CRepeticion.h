@@ -31,20 +31,25 @@ struct CuadroJugado {
 
 // Con qué empezó la partida: con esto, los ticks y las teclas se repite igual.
 struct CabeceraRepeticion {
-    std::string versionJuego;  // la del juego que la grabó, "0.1.0"
+    std::string versionJuego;  // la del juego que la grabó, "0.1.0"; no decide nada
     uint64_t resumenMapa = 0;  // resumen() de los bytes del mapa
     uint32_t azarInicial = 0;  // estado del generador compartido al empezar
     int32_t ultimaColumna = 0; // columna del último enemigo aparecido, que nunca se reinicia
     uint32_t tickInicial = 0;  // el reloj al empezar: hay cuentas con el tick tal cual
+    uint16_t reglas = 0;       // VERSION_REGLAS del juego que la grabó
 };
 
 enum class ResultadoLectura {
     BIEN,
     NO_ES_REPETICION,    // no empieza por la marca
-    VERSION_DESCONOCIDA, // un formato de otro juego más nuevo
+    VERSION_DESCONOCIDA, // un formato de un juego más nuevo
     CORTADA,             // se acaba antes de tiempo
     MAL_FORMADA          // cuentas que no cuadran, bytes de más o la suma de comprobación
 };
+
+// Vacío si se grabó con las reglas de este juego; si no, la línea que lo dice.
+// Una partida de otras reglas no se rehace: no es que se aparte.
+std::string reglasAjenas(const CabeceraRepeticion& cabecera);
 
 const size_t LARGO_MAXIMO_VERSION = 32;
 const uint32_t CUADROS_MAXIMOS = 10000000;

@@ -50,6 +50,14 @@ int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
         std::printf("%s: no es una repetición válida: %s\n", archivo.c_str(), problema.c_str());
         return 2;
     }
+    // La versión del juego que la grabó se dice, pero no decide nada: lo que
+    // cuenta para rehacerla son las reglas.
+    std::printf("%s: grabada por la versión %s del juego\n", archivo.c_str(), grabada.cabecera.versionJuego.c_str());
+    const std::string ajenas = reglasAjenas(grabada.cabecera);
+    if (!ajenas.empty()) {
+        std::printf("%s: %s\n", archivo.c_str(), ajenas.c_str());
+        return 2;
+    }
     if (grabada.cabecera.resumenMapa != resumenMapa) {
         std::printf("%s: se grabó con otro mapa de la fase, no con el instalado\n", archivo.c_str());
         return 2;

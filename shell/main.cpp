@@ -61,6 +61,11 @@ int main(int argc, char** argv)
                      problema.empty() ? "" : ": ", problema.c_str());
         return 2;
     }
+    const std::string ajenas = reglasAjenas(repeticion.cabecera);
+    if (!ajenas.empty()) {
+        std::fprintf(stderr, "escuadron-rana: %s: %s\n", opciones.repeticion.c_str(), ajenas.c_str());
+        return 2;
+    }
     return juego.ejecutar(&ajustes, &repeticion);
 }
 END_OF_MAIN()

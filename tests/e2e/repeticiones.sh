@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Una partida de verdad, con teclas, queda grabada; --verificar la rehace sin
 # pantalla y sale con 0; con un byte cambiado sale con 2 porque la suma no cuadra;
+# grabada con otras reglas, --verificar y --repeticion la rechazan con 2;
 # --repeticion la muestra en la ventana con su rótulo y sale al acabar; y 30 s
 # de menú sin tocar nada ponen la demo, que deja el 1 sin empezar partida.
 source "$(dirname "$0")/comun.sh" "$@"
@@ -49,6 +50,32 @@ estado=$?
 paso "con el byte $tocado cambiado: $salida (estado $estado)"
 motivo="$TRABAJO/tocada.rep: no es una repetición válida: la suma de comprobación no cuadra: el archivo está dañado"
 [ "$estado" -eq 2 ] && grep -qxF "$motivo" <<<"$salida" || fallar "el archivo tocado sale con $estado y dice: $salida"
+
+# Los mismos bytes con otra versión de las reglas (los dos bytes tras la del
+# formato) y la suma rehecha: FNV-1a de 64 bits de todo menos los 8 últimos.
+conReglas() {
+    local reglas=$1 origen=$2 destino=$3 tamano h=$((0xCBF29CE484222325)) b i
+    tamano=$(stat -c %s "$origen")
+    { head -c 10 "$origen"; printf "\\$(printf '%03o' "$reglas")\\000"; tail -c +13 "$origen" | head -c $((tamano - 20)); } > "$destino.sin"
+    for b in $(od -An -v -tu1 "$destino.sin"); do
+        h=$(( (h ^ b) * 0x100000001B3 ))
+    done
+    for ((i = 0; i < 8; ++i)); do
+        printf "\\$(printf '%03o' $(( (h >> (8 * i)) & 255 )))"
+    done | cat "$destino.sin" - > "$destino"
+}
+conReglas 1 "$GRABADA" "$TRABAJO/reglas1.rep"
+salida=$(verificar "$TRABAJO/reglas1.rep")
+estado=$?
+paso "con las reglas 1: $salida (estado $estado)"
+[ "$estado" -eq 2 ] && grep -qxF "$TRABAJO/reglas1.rep: grabada con las reglas 1; este juego tiene las 2" <<<"$salida" &&
+    grep -qxF "$TRABAJO/reglas1.rep: grabada por la versión 0.1.0 del juego" <<<"$salida" ||
+    fallar "una repetición de otras reglas sale con $estado y dice: $salida"
+salida=$(cd "$JUEGO" && env -u DISPLAY ./escuadron-rana --repeticion "$TRABAJO/reglas1.rep" 2>&1)
+estado=$?
+[ "$estado" -eq 2 ] && grep -qF "grabada con las reglas 1; este juego tiene las 2" <<<"$salida" ||
+    fallar "--repeticion de otras reglas sale con $estado y dice: $salida"
+paso "--repeticion también la rechaza: $salida"
 
 # Los píxeles blancos del rótulo de arriba a la izquierda.
 blancosDelRotulo() {

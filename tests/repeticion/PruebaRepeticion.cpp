@@ -4,6 +4,7 @@
 #include <string>
 
 #include "repeticion/CRepeticion.h"
+#include "world/Reglas.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ private:
 CRepeticion partida(size_t cuadros)
 {
     CRepeticion r;
-    r.cabecera = { "0.1.0", 0x0123456789ABCDEFull, 0xDEADBEEFu, -7, 0xFFFFFF00u };
+    r.cabecera = { "0.1.0", 0x0123456789ABCDEFull, 0xDEADBEEFu, -7, 0xFFFFFF00u, VERSION_REGLAS };
     Dados dados;
     while (r.cuadros.size() < cuadros) {
         uint8_t teclas = static_cast<uint8_t>(dados.hasta(16));
@@ -63,7 +64,8 @@ void esperarIguales(const CRepeticion& a, const CRepeticion& b)
 {
     const CabeceraRepeticion &x = a.cabecera, &y = b.cabecera;
     EXPECT_TRUE(x.versionJuego == y.versionJuego && x.resumenMapa == y.resumenMapa &&
-                x.azarInicial == y.azarInicial && x.ultimaColumna == y.ultimaColumna && x.tickInicial == y.tickInicial);
+                x.azarInicial == y.azarInicial && x.ultimaColumna == y.ultimaColumna && x.tickInicial == y.tickInicial &&
+                x.reglas == y.reglas);
     EXPECT_TRUE(a.cuadros == b.cuadros && a.controles == b.controles && a.resumenFinal == b.resumenFinal);
 }
 
@@ -115,7 +117,7 @@ TEST(PruebaRepeticion, CadaPartidaVuelveIgualYUnaEnteraOcupaPoco)
     RecordProperty("bytes_partida_entera", static_cast<int>(bytes.size()));
 
     CRepeticion extremos = partida(100);
-    extremos.cabecera = { std::string("\0ñ-32-bytes-justos-con-nul-y-ñ", 32), UINT64_MAX, UINT32_MAX, INT32_MIN };
+    extremos.cabecera = { std::string("\0ñ-32-bytes-justos-con-nul-y-ñ", 32), UINT64_MAX, UINT32_MAX, INT32_MIN, 0, UINT16_MAX };
     extremos.cuadros[0] = { UINT32_MAX, TODAS_LAS_TECLAS };
     extremos.cuadros[99] = { 0, 0 };
     extremos.resumenFinal = UINT64_MAX;
@@ -142,6 +144,22 @@ TEST(PruebaRepeticion, CadaPartidaVuelveIgualYUnaEnteraOcupaPoco)
     EXPECT_EQ(leida.cuadros[1].teclas, TODAS_LAS_TECLAS);
 }
 
+// Las del formato 1, sin versión de las reglas, se jugaron con las reglas 1:
+// se leen, pero no son de este juego. Las de sus propias reglas, sí.
+TEST(PruebaRepeticion, LasDeOtrasReglasSeLeenPeroNoSonDeEsteJuego)
+{
+    CRepeticion vieja;
+    std::string problema;
+    ASSERT_EQ(leer(Armador().var(1).var(50).var(1).var(0).var(0).var(50).crudo(std::string(8, 'f')).cerrado(), vieja,
+                   problema),
+              ResultadoLectura::BIEN)
+        << problema;
+    EXPECT_EQ(vieja.cabecera.reglas, 1u);
+    EXPECT_EQ(reglasAjenas(vieja.cabecera),
+              "grabada con las reglas 1; este juego tiene las " + std::to_string(VERSION_REGLAS));
+    EXPECT_EQ(reglasAjenas(partida(10).cabecera), "");
+}
+
 // Cada archivo malo da su clase y una línea que explica por qué, sin tocar
 // la repetición de destino.
 TEST(PruebaRepeticion, LosArchivosMalosDicenQueLesPasa)
@@ -161,7 +179,7 @@ TEST(PruebaRepeticion, LosArchivosMalosDicenQueLesPasa)
     EXPECT_EQ(clase(otra), ResultadoLectura::NO_ES_REPETICION);
     EXPECT_EQ(clase("BM6\0\0\0"), ResultadoLectura::NO_ES_REPETICION);
     EXPECT_EQ(clase("RANX"), ResultadoLectura::NO_ES_REPETICION);
-    for (const char* version : { "\2\0", "\0\0", "\xFF\xFF" })
+    for (const char* version : { "\3\0", "\0\0", "\xFF\xFF" })
         EXPECT_EQ(clase(buena.substr(0, 8) + std::string(version, 2) + buena.substr(10)),
                   ResultadoLectura::VERSION_DESCONOCIDA);
     EXPECT_EQ(clase(buena + '\0'), ResultadoLectura::MAL_FORMADA);
