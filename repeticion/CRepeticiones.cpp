@@ -44,16 +44,34 @@ void CRepeticiones::guardar(const CRepeticion& repeticion)
     podar();
 }
 
+// Se quedan las más nuevas por cuándo se escribieron: el nombre no lo dice
+// bien (…-2.rep va antes que su hermana del mismo segundo, y un cambio de
+// hora local lo desordena). Con la misma hora, la del nombre más largo es la
+// hermana posterior.
 void CRepeticiones::podar()
 {
+    struct Guardada {
+        fs::file_time_type escrita;
+        fs::path ruta;
+        bool operator<(const Guardada& otra) const
+        {
+            const size_t largo = ruta.native().size(), otroLargo = otra.ruta.native().size();
+            if (escrita != otra.escrita)
+                return escrita < otra.escrita;
+            return largo != otroLargo ? largo < otroLargo : ruta < otra.ruta;
+        }
+    };
     std::error_code error;
-    std::vector<fs::path> guardadas;
+    std::vector<Guardada> guardadas;
     for (fs::directory_iterator it(rutaDe(carpeta), error), fin; !error && it != fin; it.increment(error))
-        if (it->path().extension() == ".rep")
-            guardadas.push_back(it->path());
+        if (it->path().extension() == ".rep") {
+            std::error_code sinHora;
+            const fs::file_time_type escrita = fs::last_write_time(it->path(), sinHora);
+            guardadas.push_back({ sinHora ? fs::file_time_type::min() : escrita, it->path() });
+        }
     if (guardadas.size() <= size_t(GUARDADAS))
         return;
     std::sort(guardadas.begin(), guardadas.end());
     for (size_t i = 0; i + GUARDADAS < guardadas.size(); ++i)
-        fs::remove(guardadas[i], error);
+        fs::remove(guardadas[i].ruta, error);
 }

@@ -6,7 +6,7 @@
 #include "repeticion/CRepeticion.h"
 
 // La carpeta de las partidas grabadas: cada una con la fecha y la hora en el
-// nombre, y solo las cincuenta más nuevas.
+// nombre, y solo las cincuenta escritas más tarde.
 class CRepeticiones {
 public:
     static constexpr int GUARDADAS = 50;

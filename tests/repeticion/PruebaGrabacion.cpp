@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <set>
 
@@ -153,18 +154,25 @@ TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuCo
     EXPECT_NE(rehecha.controles[1], primera.controles[1]);
 }
 
-// Solo quedan las cincuenta más nuevas.
-TEST_F(PruebaGrabacion, SoloQuedanLasCincuentaMasNuevas)
+// Solo quedan las cincuenta escritas más tarde, digan lo que digan los
+// nombres: aquí, cuanto más adelante el nombre, más vieja la partida (como
+// tras atrasar la hora local).
+TEST_F(PruebaGrabacion, SoloQuedanLasCincuentaEscritasMasTarde)
 {
     fs::create_directories(guardadas);
-    for (int i = 0; i < 60; ++i)
-        escribirArchivoAtomico((guardadas / ("2000-01-01_00-00-" + std::to_string(10 + i) + ".rep")).string(), "x");
+    const auto hace = [](int minutos) { return fs::file_time_type::clock::now() - std::chrono::minutes(minutos); };
+    auto ruta = [this](int i) { return guardadas / ("2000-01-01_00-00-" + std::to_string(10 + i) + ".rep"); };
+    for (int i = 0; i < 60; ++i) {
+        escribirArchivoAtomico(ruta(i).string(), "x");
+        fs::last_write_time(ruta(i), hace(1 + i));
+    }
     CRepeticiones::guardar(CRepeticion());
     int quedan = 0;
     for (const auto& entrada : fs::directory_iterator(guardadas))
         quedan += entrada.path().extension() == ".rep";
     EXPECT_EQ(quedan, CRepeticiones::GUARDADAS);
-    EXPECT_FALSE(fs::exists(guardadas / "2000-01-01_00-00-10.rep"));
+    for (int i = 0; i < 60; ++i)
+        EXPECT_EQ(fs::exists(ruta(i)), i < CRepeticiones::GUARDADAS - 1) << ruta(i);
 }
 
 }
