@@ -8,6 +8,19 @@
 
 namespace {
 CDispositivosAllegro dispositivosAllegro;
+
+// Para el reloj mientras vive y al acabar, también con una excepción, lo
+// deja como estaba: parado si ya lo estaba, como en la pausa.
+class RelojParado {
+public:
+    explicit RelojParado(std::atomic<bool>& parado)
+        : parado(parado), antes(parado.exchange(true, std::memory_order_relaxed)) {}
+    ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool>& parado;
+    const bool antes;
+};
 }
 
 CSistema* CSistema::instancia = nullptr;
@@ -87,11 +100,7 @@ void CSistema::inicializar(CAjustes* ajustesDados)
 // acabar, también con un fallo, queda como estaba (parado si era F11 en pausa).
 void CSistema::cambiarModo(const ModoPantalla& nuevo)
 {
-    struct RelojParado {
-        std::atomic<bool>& parado;
-        const bool antes;
-        ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
-    } reloj{ relojParado, relojParado.exchange(true, std::memory_order_relaxed) };
+    const RelojParado reloj(relojParado);
     ventana.cambiar(nuevo);
     // La ventana se esconde y vuelve con el cambio: ese foco perdido no pausa nada.
     focoPerdido.store(false, std::memory_order_relaxed);
@@ -109,10 +118,14 @@ void CSistema::instalarSonido()
     volumen.arrancar();
 }
 
+// Guardar escribe el archivo y espera al disco, que a veces tarda: con el
+// reloj parado, la partida no salta mientras tanto.
 void CSistema::recordar(Ajuste cual)
 {
-    if (ajustes)
-        ajustes->anotar(cual, preferencias);
+    if (!ajustes)
+        return;
+    const RelojParado reloj(relojParado);
+    ajustes->anotar(cual, preferencias);
 }
 
 void CSistema::crearPaginas()
