@@ -160,6 +160,17 @@ Orden analizarLinea(int argc, char** argv, OpcionesLinea& opciones, std::string&
     return verificando ? Orden::VERIFICAR : Orden::JUGAR;
 }
 
+// Cada sistema guarda lo del usuario en su sitio: la ayuda lo dice con sus nombres.
+#ifdef _WIN32
+#define CARPETA_AJUSTES                                                                   \
+    "%APPDATA%\\escuadron-rana\\escuadron-rana.cfg. Las partidas grabadas quedan en\n" \
+    "%LOCALAPPDATA%\\escuadron-rana\\repeticiones.\n"
+#else
+#define CARPETA_AJUSTES                                                               \
+    "$XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg (sin XDG_CONFIG_HOME,\n"      \
+    "~/.config/escuadron-rana/escuadron-rana.cfg).\n"
+#endif
+
 std::string textoAyuda()
 {
     return "Uso: escuadron-rana [OPCIÓN]...\n"
@@ -176,9 +187,8 @@ std::string textoAyuda()
            "                           si acaban igual (0: todas; 1: alguna no; 2: archivo malo)\n"
            "\n"
            "Las opciones valen solo para esta vez: no cambian los ajustes guardados en\n"
-           "$XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg (sin XDG_CONFIG_HOME,\n"
-           "~/.config/escuadron-rana/escuadron-rana.cfg). Entre --ventana y\n"
-           "--pantalla-completa vale la última.\n";
+           CARPETA_AJUSTES
+           "Entre --ventana y --pantalla-completa vale la última.\n";
 }
 
 std::string textoVersion()
