@@ -23,5 +23,6 @@ instalarPaquetes() {
 }
 
 # Para el juego de Windows: el compilador cruzado, Wine para probarlo, zip
-# para el paquete y curl para bajar las fuentes de Allegro.
-PAQUETES_WINDOWS="mingw-w64 wine wine64 zip curl ca-certificates patch"
+# para el paquete y patch para los arreglos a las fuentes de Allegro (que
+# trae apt-get source).
+PAQUETES_WINDOWS="mingw-w64 wine wine64 zip patch"

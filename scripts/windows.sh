@@ -3,7 +3,9 @@
 # deja build-windows/escuadron-rana-VERSION-windows-x64.zip con el ejecutable
 # y sus recursos. Allegro 4 no tiene versión para Windows en Debian: se compila
 # una vez, estática, de sus fuentes originales, en una carpeta fuera del árbol
-# ($RANA_ALLEGRO_WINDOWS, o ~/.cache/escuadron-rana/...), y se reutiliza.
+# ($RANA_ALLEGRO_WINDOWS, o ~/.cache/escuadron-rana/...), y se reutiliza. Las
+# fuentes las trae apt de los mismos sitios de donde esta máquina ya instala
+# paquetes (con su réplica y su proxy), y se guardan en esa caché.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/paquetes.sh
@@ -13,10 +15,7 @@ ALLEGRO_TARBALL=allegro4.4_${ALLEGRO_VERSION}.orig.tar.gz
 # La huella de las fuentes que Debian publica de Allegro: lo que se baja se
 # compara con ella antes de compilar nada.
 ALLEGRO_SHA256=ec19dbc9a021244582b4819b3583ee594b50141f9fcf6944a4ed8069cbf8d4d4
-ALLEGRO_URLS=(
-    "http://deb.debian.org/debian/pool/main/a/allegro4.4/$ALLEGRO_TARBALL"
-    "https://snapshot.debian.org/archive/debian/20250520T000000Z/pool/main/a/allegro4.4/$ALLEGRO_TARBALL"
-)
+CACHE=${XDG_CACHE_HOME:-$HOME/.cache}/escuadron-rana
 TOOLCHAIN=$PWD/windows/mingw-w64-x86_64.cmake
 # Los arreglos a Allegro para que funcione bajo Wine; cada uno dice por qué.
 PARCHES=("$PWD"/windows/allegro-*.patch)
@@ -36,17 +35,50 @@ instalar() {
         fallar "no hay compilador cruzado x86_64-w64-mingw32-g++-posix"
 }
 
-bajarAllegro() {
-    local destino=$1 url
-    for url in "${ALLEGRO_URLS[@]}"; do
-        echo "Bajando $url"
-        if curl -fsSL --retry 3 -o "$destino" "$url" &&
-                echo "$ALLEGRO_SHA256  $destino" | sha256sum -c --quiet; then
-            return 0
-        fi
-        echo "No valió: falló la descarga o la huella no coincide." >&2
+huellaBuena() {
+    [ -f "$1" ] && echo "$ALLEGRO_SHA256  $1" | sha256sum -c --quiet 2> /dev/null
+}
+
+# Las fuentes de los paquetes (deb-src) de los mismos sitios que los binarios
+# de esta máquina, en una lista aparte: el apt de la máquina no cambia.
+fuentesDeLaMaquina() {
+    local lista=$1 partes=$2 archivo
+    : > "$lista"
+    for archivo in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$archivo" ] && sed -nE 's/^[[:space:]]*deb[[:space:]]/deb-src /p' "$archivo" >> "$lista"
     done
-    fallar "no se pudieron bajar las fuentes de Allegro $ALLEGRO_VERSION"
+    for archivo in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$archivo" ] && sed -E 's/^Types:.*/Types: deb-src/' "$archivo" > "$partes/$(basename "$archivo")"
+    done
+    return 0
+}
+
+# apt-get source con su propio estado en una carpeta temporal: ni toca el de
+# la máquina ni necesita ser root. Solo hace falta el .orig.tar.gz; si falla
+# otro de los archivos del paquete fuente, no importa.
+bajarAllegro() {
+    local destino=$1 apt
+    apt=$(mktemp -d)
+    mkdir -p "$apt/fuentes.d" "$apt/listas/partial" "$apt/cache" "$apt/bajado"
+    fuentesDeLaMaquina "$apt/fuentes.list" "$apt/fuentes.d"
+    local opciones=(-o Dir::Etc::SourceList="$apt/fuentes.list" -o Dir::Etc::SourceParts="$apt/fuentes.d"
+                    -o Dir::State::Lists="$apt/listas" -o Dir::Cache="$apt/cache" -o Debug::NoLocking=1
+                    -o APT::Sandbox::User="$(id -un)")
+    echo "Bajando las fuentes de Allegro $ALLEGRO_VERSION con apt-get source"
+    if ! apt-get "${opciones[@]}" -qq update > "$apt/apt.log" 2>&1; then
+        cat "$apt/apt.log" >&2
+        rm -rf "$apt"
+        fallar "apt-get no pudo leer las fuentes (deb-src) de los sitios de esta máquina"
+    fi
+    (cd "$apt/bajado" && apt-get "${opciones[@]}" -qq source --download-only allegro4.4) >> "$apt/apt.log" 2>&1 || true
+    if ! huellaBuena "$apt/bajado/$ALLEGRO_TARBALL"; then
+        cat "$apt/apt.log" >&2
+        rm -rf "$apt"
+        fallar "apt-get source allegro4.4 no trajo $ALLEGRO_TARBALL con la huella $ALLEGRO_SHA256"
+    fi
+    mkdir -p "$(dirname "$destino")"
+    mv "$apt/bajado/$ALLEGRO_TARBALL" "$destino"
+    rm -rf "$apt"
 }
 
 # Allegro estática, sin lo que el juego no usa. La marca guarda con qué
@@ -60,8 +92,8 @@ compilarAllegro() {
     fi
     echo "Compilando Allegro $ALLEGRO_VERSION para Windows en $prefijo"
     trabajo=$(mktemp -d)
-    bajarAllegro "$trabajo/$ALLEGRO_TARBALL"
-    tar -xzf "$trabajo/$ALLEGRO_TARBALL" -C "$trabajo"
+    huellaBuena "$CACHE/$ALLEGRO_TARBALL" || bajarAllegro "$CACHE/$ALLEGRO_TARBALL"
+    tar -xzf "$CACHE/$ALLEGRO_TARBALL" -C "$trabajo"
     for parche in "${PARCHES[@]}"; do
         patch -d "$trabajo/allegro-$ALLEGRO_VERSION" -p1 --quiet < "$parche" ||
             fallar "no se pudo aplicar $(basename "$parche") a Allegro"
@@ -80,7 +112,7 @@ compilarAllegro() {
 }
 
 instalar
-ALLEGRO_PREFIJO=${RANA_ALLEGRO_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/escuadron-rana/allegro-$ALLEGRO_VERSION-mingw-w64}
+ALLEGRO_PREFIJO=${RANA_ALLEGRO_WINDOWS:-$CACHE/allegro-$ALLEGRO_VERSION-mingw-w64}
 compilarAllegro "$ALLEGRO_PREFIJO"
 
 VERSION=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
@@ -98,7 +130,9 @@ RECURSOS=$SALIDA/linux/bin
 echo "== escuadron-rana.exe (compilación cruzada)"
 cmake -S . -B "$SALIDA/cruzada" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_TESTING=OFF -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" -DRANA_RECURSOS="$RECURSOS" > /dev/null
-cmake --build "$SALIDA/cruzada" --target escuadron-rana -j "$n"
+# Y la tabla de bits de la trigonometría de la partida, que la prueba de
+# Windows corre bajo Wine: los mismos bits que en Linux.
+cmake --build "$SALIDA/cruzada" --target escuadron-rana tabla_trigonometria -j "$n"
 
 # El zip, con fechas fijas y en orden: dos compilaciones del mismo commit dan
 # los mismos bytes. Los textos, con los saltos de línea de Windows.
