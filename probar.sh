@@ -63,5 +63,6 @@ echo "== Windows: el zip con MinGW-w64 y el juego bajo Wine"
 inicio=$(date +%s)
 bash scripts/windows.sh
 version=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build-windows/linux/bin
+bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build-windows/linux/bin \
+    build-windows/cruzada/pruebas/tabla_trigonometria.exe
 echo "Windows: $(($(date +%s) - inicio)) s"

@@ -3,6 +3,8 @@
 # enlazado en la cabecera, para que dos compilaciones den los mismos bytes.
 set_target_properties(escuadron-rana PROPERTIES WIN32_EXECUTABLE ON)
 target_link_options(escuadron-rana PRIVATE -static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp)
+# La tabla de la trigonometría, que se corre bajo Wine, tampoco necesita DLL.
+target_link_options(tabla_trigonometria PRIVATE -static)
 
 # El icono es el recurso allegro_icon: Allegro se lo pone a su ventana y el
 # Explorador lo muestra en el ejecutable. El .ico lo escribe el generador de

@@ -4,10 +4,17 @@
 # partida, F8 con Espacio guarda snap0.bmp con el marcador a 074, Escape y 3
 # salen con 0, y la partida grabada se rehace igual bajo Wine y en Linux.
 # Sin graphics/rana.bmp, la tecla 1 da el aviso de Windows y, aceptado, sale
-# con 1. Y la demo hecha en Linux, verificada bajo Wine.
+# con 1. Una partida es la misma en los dos sistemas: la tabla de bits de la
+# trigonometría da lo mismo bajo Wine, la demo grabada en Linux acaba bajo
+# Wine con la huella de tools/demo.huella, y una partida con los enemigos
+# del mapa (balas dirigidas a la rana, premios cogidos) grabada bajo Wine se
+# rehace en Linux con la misma huella.
 # Uso: windows.sh <zip> <carpeta del juego de Linux (build-windows/linux/bin)>
+#                 <tabla_trigonometria.exe de la compilación cruzada>
 ZIP=$(realpath "$1")
 LINUX=$(realpath "$2")
+TABLA=$(realpath "$3")
+HUELLA_DEMO=$(cat "$(dirname "$0")/../../tools/demo.huella")
 ZIP_ABIERTO=$(mktemp -d /tmp/rana-zip.XXXXXX)
 unzip -q "$ZIP" -d "$ZIP_ABIERTO" || { echo "FALLO: no se pudo abrir $ZIP" >&2; exit 1; }
 source "$(dirname "$0")/comun.sh" "$ZIP_ABIERTO"
@@ -37,15 +44,59 @@ inicio=$(date +%s%N)
 paso "prefijo de Wine listo en $(msDesde "$inicio") ms"
 copiarJuego
 
-# La demo se graba en Linux; bajo Wine se rehace hasta que se aparta, en el
-# control 51: la bala dirigida de ese tramo toma su rumbo de atan, que en el
-# msvcrt.dll de Wine sale un ulp distinto del de la glibc. Si un día
-# coinciden, esta prueba lo dice y hay que cambiarla.
+# La trigonometría de la partida, compilada para Windows: los bits de la tabla.
+"$WINE64" "$TABLA" > "$TRABAJO/tabla.crlf" 2>&1
+estado=$?
+paso "tabla de la trigonometría bajo Wine: $(tr -d '\r' < "$TRABAJO/tabla.crlf")"
+[ "$estado" -eq 0 ] || fallar "la trigonometría bajo Wine no da los bits de Linux (estado $estado)"
+
+# La demo se graba en Linux; bajo Wine se rehace entera y acaba igual.
 verificarConWine demos/demo.rep
 estado=$?
-paso "demo de Linux bajo Wine: $(cat "$JUEGO/verificacion") (estado $estado)"
-[ "$estado" -eq 1 ] && grep -q 'se aparta en el control 51, entre los cuadros 5001 y 5100$' "$JUEGO/verificacion" ||
-    fallar "la demo de Linux bajo Wine ya no se aparta donde se sabía"
+paso "demo de Linux bajo Wine: $(tr '\n' ' ' < "$JUEGO/verificacion")(estado $estado)"
+[ "$estado" -eq 0 ] && grep -q "huella final $HUELLA_DEMO, coincide" "$JUEGO/verificacion" ||
+    fallar "la demo de Linux no acaba igual bajo Wine (se esperaba la huella $HUELLA_DEMO)"
+
+# La partida más nueva de la carpeta de Wine se rehace igual bajo Wine y en
+# Linux (con el mapa con que se jugó), con la misma huella final.
+partidaDeWineEnLinux() {
+    local que=$1 grabada linux="$TRABAJO/linux"
+    grabada=$(ls -t "$WINEPREFIX"/drive_c/users/*/AppData/Local/escuadron-rana/repeticiones/*.rep 2>/dev/null | head -n 1)
+    [ -f "$grabada" ] || fallar "$que: no hay partida grabada en %LOCALAPPDATA%"
+    cp "$grabada" "$JUEGO/partida.rep"
+    verificarConWine partida.rep || fallar "$que: no se rehace igual bajo Wine: $(cat "$JUEGO/verificacion")"
+    rm -rf "$linux"
+    mkdir -p "$linux"
+    cp -r "$LINUX"/. "$linux"/
+    cp "$JUEGO/maps/fase1.map" "$linux/maps/fase1.map"
+    cp "$JUEGO/partida.rep" "$linux/"
+    (cd "$linux" && ./escuadron-rana --verificar partida.rep > verificacion 2>&1) ||
+        fallar "$que, grabada bajo Wine, no se rehace igual en Linux: $(cat "$linux/verificacion")"
+    huella() { grep -o 'huella final [0-9a-f]*' "$1"; }
+    [ "$(huella "$JUEGO/verificacion")" = "$(huella "$linux/verificacion")" ] ||
+        fallar "$que: huellas distintas: $(cat "$JUEGO/verificacion") / $(cat "$linux/verificacion")"
+    paso "$que, rehecha igual bajo Wine y en Linux: $(tail -n 1 "$linux/verificacion")"
+}
+
+# La rana se adelanta hasta el centro y sube y baja por media pantalla
+# soltando una andanada cada 0,2 s: le llegan las balas dirigidas de los
+# voladores y coge los premios que caen de los que derriba.
+jugarConEnemigos() {
+    local segundos=$1 t=0 tecla
+    xdotool windowfocus --sync "$WID"
+    xdotool keydown Right
+    sleep 1.2
+    xdotool keyup Right
+    while [ $t -lt $((segundos * 5)) ]; do
+        tecla=Down
+        [ $(((t / 10) % 2)) -eq 1 ] && tecla=Up
+        xdotool keydown "$tecla" keydown space
+        sleep 0.1
+        xdotool keyup space keyup "$tecla"
+        sleep 0.1
+        t=$((t + 1))
+    done
+}
 
 # Sin enemigos: una bala a destiempo cambiaría la energía de la captura.
 quitarEnemigos
@@ -85,21 +136,24 @@ volverAlMenuYSalir
 paso "Escape y 3: estado 0"
 
 # La partida quedó grabada en la carpeta de datos local del usuario de Wine.
-grabadas=("$WINEPREFIX"/drive_c/users/*/AppData/Local/escuadron-rana/repeticiones/*.rep)
-[ ${#grabadas[@]} -eq 1 ] && [ -f "${grabadas[0]}" ] || fallar "no hay una partida grabada en %LOCALAPPDATA%: ${grabadas[*]}"
-cp "${grabadas[0]}" "$JUEGO/partida.rep"
-verificarConWine partida.rep ||
-    fallar "la partida grabada no se rehace igual bajo Wine: $(cat "$JUEGO/verificacion")"
-mkdir -p "$TRABAJO/linux"
-cp -r "$LINUX"/. "$TRABAJO/linux"/
-cp "$JUEGO/maps/fase1.map" "$JUEGO/partida.rep" "$TRABAJO/linux/"
-mv "$TRABAJO/linux/fase1.map" "$TRABAJO/linux/maps/fase1.map"
-(cd "$TRABAJO/linux" && ./escuadron-rana --verificar partida.rep > verificacion 2>&1) ||
-    fallar "la partida grabada bajo Wine no se rehace igual en Linux: $(cat "$TRABAJO/linux/verificacion")"
-huella() { grep -o 'huella final [0-9a-f]*' "$1"; }
-[ "$(huella "$JUEGO/verificacion")" = "$(huella "$TRABAJO/linux/verificacion")" ] ||
-    fallar "huellas distintas: $(cat "$JUEGO/verificacion") / $(cat "$TRABAJO/linux/verificacion")"
-paso "la partida de Wine, rehecha igual bajo Wine y en Linux: $(cat "$TRABAJO/linux/verificacion")"
+partidaDeWineEnLinux "la partida sin enemigos"
+
+# Con los enemigos del mapa: 30 s de partida, y el marcador dice que la rana
+# cogió premios (potencia sobre 074).
+rm -rf "$JUEGO"
+copiarJuego
+llegarAlMenu
+empezarPartida
+jugarConEnemigos 30
+disparoConCaptura
+esperarCaptura "$JUEGO/snap0.bmp"
+energia=$(leerNumero "$JUEGO/snap0.bmp" 68)
+potencia=$(leerNumero "$JUEGO/snap0.bmp" 280)
+paso "30 s con enemigos bajo Wine: energía $energia, potencia $potencia"
+[[ $potencia =~ ^[0-9]+$ ]] && [ "$((10#$potencia))" -ge 76 ] ||
+    fallar "la rana no cogió premios en la partida con enemigos (potencia '$potencia')"
+volverAlMenuYSalir
+partidaDeWineEnLinux "la partida con enemigos"
 
 # Sin el dibujo de la rana: el aviso es un MessageBox, que Wine pinta como
 # una ventana con el título de serie, "Error".
