@@ -4,11 +4,12 @@
 # partida, F8 con Espacio guarda snap0.bmp con el marcador a 074, Escape y 3
 # salen con 0, y la partida grabada se rehace igual bajo Wine y en Linux.
 # Sin graphics/rana.bmp, la tecla 1 da el aviso de Windows y, aceptado, sale
-# con 1. Una partida es la misma en los dos sistemas: la tabla de bits de la
-# trigonometría da lo mismo bajo Wine, la demo grabada en Linux acaba bajo
-# Wine con la huella de tools/demo.huella, y una partida con los enemigos
-# del mapa (balas dirigidas a la rana, premios cogidos) grabada bajo Wine se
-# rehace en Linux con la misma huella.
+# con 1. --help dice las carpetas de Windows. Y una partida es la misma en
+# los dos sistemas: la tabla de bits de la trigonometría da lo mismo bajo
+# Wine, la demo grabada en Linux acaba bajo Wine con la huella de
+# tools/demo.huella, y una partida con los enemigos del mapa (balas dirigidas
+# a la rana, premios cogidos) grabada bajo Wine se rehace en Linux con la
+# misma huella.
 # Uso: windows.sh <zip> <carpeta del juego de Linux (build-windows/linux/bin)>
 #                 <tabla_trigonometria.exe de la compilación cruzada>
 ZIP=$(realpath "$1")
@@ -49,6 +50,14 @@ copiarJuego
 estado=$?
 paso "tabla de la trigonometría bajo Wine: $(tr -d '\r' < "$TRABAJO/tabla.crlf")"
 [ "$estado" -eq 0 ] || fallar "la trigonometría bajo Wine no da los bits de Linux (estado $estado)"
+
+# La ayuda dice las carpetas de Windows, no las XDG de Linux.
+(cd "$JUEGO" && "$WINE64" ./escuadron-rana.exe --help > ayuda.crlf 2>&1) || fallar "--help bajo Wine no sale con 0"
+tr -d '\r' < "$JUEGO/ayuda.crlf" > "$JUEGO/ayuda"
+grep -qF '%APPDATA%\escuadron-rana\escuadron-rana.cfg' "$JUEGO/ayuda" &&
+    grep -qF '%LOCALAPPDATA%\escuadron-rana\repeticiones' "$JUEGO/ayuda" && ! grep -q XDG "$JUEGO/ayuda" ||
+    fallar "la ayuda bajo Wine no dice las carpetas de Windows: $(tail -n 5 "$JUEGO/ayuda")"
+paso "--help bajo Wine: los ajustes en %APPDATA%, las partidas en %LOCALAPPDATA%"
 
 # La demo se graba en Linux; bajo Wine se rehace entera y acaba igual.
 verificarConWine demos/demo.rep
