@@ -3,6 +3,8 @@
 
 #include <allegro.h>
 
+#include <functional>
+
 #include "plataforma/Escala.h"
 
 // Lo que marca el mando en un momento: la palanca izquierda de -128 a 128,
@@ -57,6 +59,15 @@ public:
     virtual void instalarAvisoCierre(void (*aviso)()) = 0;
     // Cede el procesador; sin temporizador instalado puede volver en el acto.
     virtual void dormir(int milisegundos) = 0;
+    // Duerme hasta que listo() sea cierto, como mucho el plazo. La pantalla
+    // de verdad despierta con cada tick y con el botón de cerrar; aquí, una
+    // siesta de un milisegundo (sin pantalla, eso hace correr el reloj).
+    virtual void esperarTick(const std::function<bool()>& listo, int milisegundosMaximo)
+    {
+        (void)milisegundosMaximo;
+        if (!listo())
+            dormir(1);
+    }
     // El aviso corre en otro hilo cuando la ventana pierde el foco.
     virtual void instalarAvisoFoco(void (*perdido)()) = 0;
     // Verdadero si el teclado va ahora a otra ventana: hay avisos de foco

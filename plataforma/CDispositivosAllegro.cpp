@@ -251,9 +251,24 @@ void CDispositivosAllegro::presentar(BITMAP* pagina)
                      modo.altoImagen);
 }
 
+// El temporizador y el botón de cerrar corren en hilos de Allegro: después
+// de lo suyo, despiertan a quien espera el tick.
+void CDispositivosAllegro::contarYAvisar()
+{
+    contadorDado();
+    avisoTick.avisar();
+}
+
+void CDispositivosAllegro::cerrarYAvisar()
+{
+    cierreDado();
+    avisoTick.avisar();
+}
+
 void CDispositivosAllegro::instalarContador(void (*contador)(), int milisegundos)
 {
-    install_int(contador, milisegundos);
+    contadorDado = contador;
+    install_int(contarYAvisar, milisegundos);
 }
 
 volatile char* CDispositivosAllegro::estadoTeclas()
@@ -263,7 +278,8 @@ volatile char* CDispositivosAllegro::estadoTeclas()
 
 void CDispositivosAllegro::instalarAvisoCierre(void (*aviso)())
 {
-    set_close_button_callback(aviso);
+    cierreDado = aviso;
+    set_close_button_callback(aviso ? cerrarYAvisar : nullptr);
 }
 
 // El hilo de fondo de Allegro sondea la ventana cien veces por segundo, y
@@ -287,6 +303,18 @@ void CDispositivosAllegro::reposo(bool dormido)
 void CDispositivosAllegro::dormir(int milisegundos)
 {
     rest(milisegundos);
+    atenderVentanaEnReposo();
+}
+
+// Un despertar por tick, o por el botón de cerrar.
+void CDispositivosAllegro::esperarTick(const std::function<bool()>& listo, int milisegundosMaximo)
+{
+    avisoTick.esperar(listo, milisegundosMaximo);
+    atenderVentanaEnReposo();
+}
+
+void CDispositivosAllegro::atenderVentanaEnReposo()
+{
 #ifndef _WIN32
     if (enReposo)
         _xwin_handle_input();

@@ -2,6 +2,7 @@
 #define CDISPOSITIVOSALLEGRO_H
 
 #include "plataforma/CAmpliador.h"
+#include "plataforma/CAvisoTick.h"
 #include "plataforma/CDispositivos.h"
 #include "plataforma/CMandoAllegro.h"
 
@@ -33,6 +34,7 @@ public:
     volatile char* estadoTeclas() override;
     void instalarAvisoCierre(void (*aviso)()) override;
     void dormir(int milisegundos) override;
+    void esperarTick(const std::function<bool()>& listo, int milisegundosMaximo) override;
     void instalarAvisoFoco(void (*perdido)()) override;
     bool focoEnOtraVentana() override;
     void reposo(bool dormido) override;
@@ -46,6 +48,14 @@ public:
     void salirAllegro() override;
 
 private:
+    static void contarYAvisar();
+    static void cerrarYAvisar();
+    void atenderVentanaEnReposo();
+
+    // Lo que el contexto instala, llamado desde los envoltorios que además avisan.
+    static inline void (*contadorDado)() = nullptr;
+    static inline void (*cierreDado)() = nullptr;
+    static inline CAvisoTick avisoTick;
     bool enReposo = false;
     CMandoAllegro mando;
     ModoPantalla modo;

@@ -318,10 +318,13 @@ void CSistema::avisarCierre()
     instancia->cierre.store(true, std::memory_order_relaxed);
 }
 
-// Se duerme de milisegundo en milisegundo: el tick dura diez y no se sabe
-// en qué punto de él estamos.
+// La plataforma despierta con cada tick y con el botón de cerrar: una vez por
+// cuadro, sin mirar el reloj cada milisegundo. El plazo solo acota lo que
+// se pueda perder; con el reloj parado y la ventana cerrada, también se sale.
 void CSistema::esperarTickDistinto(uint32_t tick)
 {
-    while (leerReloj() == tick)
-        dispositivos->dormir(1);
+    const int PLAZO_MS = 20;
+    const auto listo = [this, tick] { return leerReloj() != tick || cierrePedido(); };
+    while (!listo())
+        dispositivos->esperarTick(listo, PLAZO_MS);
 }

@@ -321,6 +321,22 @@ TEST_F(PruebaArranque, VoltearMuestraLaPaginaDibujadaYLasIntercambia)
     EXPECT_EQ(sistema.paginaDibujo, visible);
 }
 
+// Con el reloj parado el tick no cambia nunca: el botón de cerrar acaba la espera.
+TEST_F(PruebaArranque, LaEsperaDelTickAcabaConElBotonDeCerrar)
+{
+    ASSERT_EQ(arrancar(), -1);
+    sistema.fijarTicks(500);
+    sistema.pararReloj();
+    simulados.alDormir = [](int siestas) {
+        if (siestas == 3)
+            CSistema::avisarCierre();
+    };
+    sistema.esperarTickDistinto(500);
+    EXPECT_TRUE(sistema.cierrePedido());
+    EXPECT_EQ(sistema.leerReloj(), 500u);
+    sistema.reanudarReloj();
+}
+
 TEST_F(PruebaArranque, UnTextoConPorcientosSeEscribeTalCual)
 {
     ASSERT_EQ(arrancar(), -1);
