@@ -16,13 +16,31 @@ uint32_t componente(int valor, uint32_t mascara)
     return (static_cast<uint32_t>(valor) * maximo + 127) / 255 << desplazamiento;
 }
 
+// El verde de 6 bits a 8 como lo pasa Allegro al mostrar 16 bits en una
+// ventana de 32: sus tres bits altos y sus tres bajos por separado, con un
+// punto de más en algunos tramos. Con getg16 saldría, a veces, un punto
+// menos que el blit de Allegro.
+int verdeComoAllegro(int verde6)
+{
+    int alto = (verde6 >> 3) << 5;
+    if (alto >= 68)
+        ++alto;
+    if (alto >= 160)
+        ++alto;
+    int bajo = (verde6 & 7) << 2;
+    if (bajo == 0x1c)
+        ++bajo;
+    return alto + bajo;
+}
+
 }
 
 void CAmpliador::preparar(uint32_t rojo, uint32_t verde, uint32_t azul)
 {
     colores.resize(65536);
     for (int c = 0; c < 65536; ++c)
-        colores[c] = componente(getr16(c), rojo) | componente(getg16(c), verde) | componente(getb16(c), azul);
+        colores[c] = componente(getr16(c), rojo) | componente(verdeComoAllegro(c >> _rgb_g_shift_16 & 63), verde) |
+                     componente(getb16(c), azul);
 }
 
 // Fila a fila: la primera de cada cuadrado se convierte y las demás son

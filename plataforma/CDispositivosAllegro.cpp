@@ -138,7 +138,7 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
     origenY = (modo.alto - modo.altoImagen) / 2;
     if (modo.completa)
         pedirPantallaCompletaX11(true);
-    ampliadorListo = (modo.factor > 1 || modo.estirada) && prepararAmpliadorX11(ampliador);
+    ampliadorListo = prepararAmpliadorX11(ampliador);
     return 0;
 }
 
@@ -241,12 +241,16 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
     return imagen;
 }
 
-// A 1x, un blit; ampliada, el volcado propio, y si la ventana no lo admite, Allegro.
+// El volcado propio a cualquier factor, también a 1x: el blit de Allegro a la
+// ventana copia la página a su pantalla de 16 bits y luego la convierte
+// píxel a píxel, y cuesta el doble. Si la ventana no lo admite, Allegro.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
+    if (ampliadorListo && volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
+        return;
     if (modo.factor == 1 && !modo.estirada)
         blit(pagina, screen, 0, 0, origenX, origenY, pagina->w, pagina->h);
-    else if (!ampliadorListo || !volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
+    else
         stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, modo.anchoImagen,
                      modo.altoImagen);
 }

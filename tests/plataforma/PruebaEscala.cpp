@@ -50,9 +50,24 @@ TEST(PruebaEscala, F10RecorreLosFactoresQueCabenYLaPantallaCompletaLlegaAlBorde)
     EXPECT_EQ(ventana.alto, 1440);
 }
 
+// El verde de 6 bits tal como lo pone Allegro en una ventana de 32 bits, que
+// no es el de getg: con el blit de Allegro a 1x y con el volcado propio la
+// ventana tiene que verse igual, píxel a píxel.
+namespace {
+const int VERDE_EN_VENTANA[64] = {
+    0,   4,   8,   12,  16,  20,  24,  29,  32,  36,  40,  44,  48,  52,  56,  61,  64,  68,  72,  76,  80,  84,
+    88,  93,  97,  101, 105, 109, 113, 117, 121, 126, 129, 133, 137, 141, 145, 149, 153, 158, 162, 166, 170, 174,
+    178, 182, 186, 191, 194, 198, 202, 206, 210, 214, 218, 223, 226, 230, 234, 238, 242, 246, 250, 255,
+};
+uint32_t verdeEnVentana(int c)
+{
+    return static_cast<uint32_t>(VERDE_EN_VENTANA[c >> _rgb_g_shift_16 & 63]);
+}
+}
+
 // Cada píxel de una página de colores distintos llega, en su cuadrado, con
-// el color que leen getr/getg/getb y en los bits de las máscaras; alrededor
-// no se toca nada.
+// el rojo y el azul que leen getr/getb, el verde de la ventana y en los bits
+// de las máscaras; alrededor no se toca nada.
 TEST(PruebaEscala, ElAmpliadorLlevaCadaPixelASuCuadradoEnLosBitsDeLasMascaras)
 {
     const int ANCHO = 7, ALTO = 5, MARGEN = 2, INTACTO = 0x5A5A5A5A;
@@ -81,7 +96,7 @@ TEST(PruebaEscala, ElAmpliadorLlevaCadaPixelASuCuadradoEnLosBitsDeLasMascaras)
                     uint32_t esperado = INTACTO;
                     if (px >= 0 && py >= 0 && px < ANCHO * factor && py < ALTO * factor) {
                         const int c = getpixel(pagina, px / factor, py / factor);
-                        esperado = uint32_t(getr(c)) << m.desplazamientoRojo | uint32_t(getg(c)) << m.desplazamientoVerde |
+                        esperado = uint32_t(getr(c)) << m.desplazamientoRojo | verdeEnVentana(c) << m.desplazamientoVerde |
                                    uint32_t(getb(c)) << m.desplazamientoAzul;
                     }
                     malos += destino[y * paso + x] != esperado;
@@ -126,7 +141,7 @@ TEST(PruebaEscala, EstirarRepiteColumnasYFilasSinMezclarColores)
     auto columnaDe = [&](uint32_t pixel, int y) {
         for (int x = 0; x < 4; ++x) {
             const int c = getpixel(pagina, x, y);
-            if (pixel == uint32_t(getr(c) << 16 | getg(c) << 8 | getb(c)))
+            if (pixel == (uint32_t(getr(c)) << 16 | verdeEnVentana(c) << 8 | uint32_t(getb(c))))
                 return x;
         }
         return -1;
