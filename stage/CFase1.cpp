@@ -24,7 +24,7 @@ enum Aparicion : uint8_t { NINGUNO = 0, ERRANTE = 1, ACORAZADO = 2, VOLADOR = 3,
 
 CFase1::CFase1()
     : capaCercana(), capaLejana(), aparicion(), aparicionX(), aparicionY(),
-      desplazamiento(0), hojaFase(nullptr), resumenMapa(0)
+      desplazamiento(0), hojaFase(nullptr), lejanaEntera(nullptr), resumenMapa(0)
 {
     // Si el mapa falla tras cargar la hoja, el destructor no llegaría a correr.
     try {
@@ -42,6 +42,10 @@ CFase1::~CFase1()
 
 void CFase1::liberarHoja()
 {
+    if (lejanaEntera) {
+        destroy_bitmap(lejanaEntera);
+        lejanaEntera = nullptr;
+    }
     if (!hojaFase)
         return;
     sistema.olvidarHoja(hojaFase);
@@ -54,6 +58,21 @@ void CFase1::cargar(const char* rutaMapa, const char* rutaHoja)
     liberarHoja();
     hojaFase = sistema.cargarHoja(rutaHoja);
     leerMapa(rutaMapa);
+    prepararCapaLejana();
+}
+
+void CFase1::prepararCapaLejana()
+{
+    lejanaEntera = create_bitmap(COLUMNAS_LEJANA * LADO_LOSETA, FILAS * LADO_LOSETA);
+    if (!lejanaEntera)
+        throw CExcepcion(ERROR_GRAFICOS);
+    clear_to_color(lejanaEntera, 0);
+    for (int r = 0; r < FILAS; ++r)
+        for (int k = 0; k < COLUMNAS_LEJANA; ++k) {
+            const int t = capaLejana[r][k];
+            blit(hojaFase, lejanaEntera, (t % 16) * LADO_LOSETA, (t / 16) * LADO_LOSETA, k * LADO_LOSETA,
+                 r * LADO_LOSETA, LADO_LOSETA, LADO_LOSETA);
+        }
 }
 
 // Todo el mapa se valida antes de copiar nada: un archivo roto no deja la
@@ -138,22 +157,12 @@ void CFase1::dibujar()
 }
 
 // La capa lejana va a un cuarto de la velocidad y es opaca: es la que
-// borra el campo de juego en cada cuadro.
+// borra el campo de juego en cada cuadro. Sus losetas caen en x = columna·64
+// menos lo desplazado, así que lo que se ve empieza en desplazamiento/4.
 void CFase1::dibujarCapaLejana()
 {
-    const int d = static_cast<int>((desplazamiento / 4) % LADO_LOSETA);
-    const int c = static_cast<int>(desplazamiento / (4 * LADO_LOSETA));
-    for (int r = 0; r < FILAS; ++r) {
-        const int y = r * LADO_LOSETA;
-        for (int k = 0; k <= 10; ++k) {
-            const int t = capaLejana[r][c + k];
-            const int sx = (t % 16) * LADO_LOSETA, sy = (t / 16) * LADO_LOSETA;
-            if (k == 0)
-                blit(hojaFase, sistema.paginaDibujo, sx + d, sy, 0, y, LADO_LOSETA - d, LADO_LOSETA);
-            else
-                blit(hojaFase, sistema.paginaDibujo, sx, sy, k * LADO_LOSETA - d, y, LADO_LOSETA, LADO_LOSETA);
-        }
-    }
+    blit(lejanaEntera, sistema.paginaDibujo, static_cast<int>(desplazamiento / 4), 0, 0, 0, 640,
+         FILAS * LADO_LOSETA);
 }
 
 // Con máscara, como sprites. La loseta del borde izquierdo empieza fuera de

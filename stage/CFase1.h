@@ -34,6 +34,10 @@ public:
     int32_t aparicionY[COLUMNAS_CERCANA];
     uint32_t desplazamiento;
     BITMAP* hojaFase;
+    // La capa lejana entera, de 72 losetas de ancho, pintada al cargar: es
+    // opaca y solo se desplaza, así que cada cuadro es un único blit de lo que
+    // se ve en vez de 77 losetas.
+    BITMAP* lejanaEntera;
     // El resumen de los bytes del mapa leído: una partida grabada dice con cuál se jugó.
     uint64_t resumenMapa;
 
@@ -41,6 +45,7 @@ private:
     void leerMapa(const char* rutaMapa);
     void hacerAparecer(int32_t columna);
     void liberarHoja();
+    void prepararCapaLejana();
     void dibujarCapaLejana();
     void dibujarCapaCercana();
 };
