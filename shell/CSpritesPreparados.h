@@ -4,12 +4,15 @@
 #include <allegro.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <unordered_map>
+#include <vector>
 
-// Los sprites de las hojas, preparados la primera vez que se dibujan: pasados
-// a RLE, o copiados tal cual si no tienen nada de máscara. Dejan los mismos
-// píxeles que un masked_blit del rectángulo; con decenas de sprites y
-// losetas por cuadro, masked_blit es lo que más cuesta.
+// Los sprites de las hojas, preparados la primera vez que se dibujan: sus
+// tramos de píxeles opacos fila a fila, que se copian enteros de un golpe
+// (el RLE de Allegro los copia píxel a píxel). Dejan los mismos píxeles que
+// un masked_blit del rectángulo; con decenas de sprites y losetas por
+// cuadro, masked_blit es lo que más cuesta.
 class CSpritesPreparados {
 public:
     CSpritesPreparados() = default;
@@ -24,8 +27,14 @@ public:
     bool guarda(const BITMAP* hoja) const;
 
 private:
+    // Un tramo de píxeles seguidos sin máscara en una fila del sprite.
+    struct Tramo {
+        int16_t y, x, largo;
+        uint32_t desde;  // su primer píxel en Sprite::pixeles
+    };
     struct Sprite {
-        RLE_SPRITE* rle;  // nulo si el rectángulo es opaco
+        std::vector<Tramo> tramos;
+        std::vector<uint16_t> pixeles;
     };
     struct Clave {
         const BITMAP* hoja;
@@ -45,6 +54,7 @@ private:
 
     // Nulo si no se puede preparar: entonces se dibuja con masked_blit.
     const Sprite* preparado(BITMAP* hoja, int origenX, int origenY, int ancho, int alto);
+    static void copiarTramos(BITMAP* destino, const Sprite& sprite, int x, int y);
 
     std::unordered_map<Clave, Sprite, Hash> sprites;
 };

@@ -4,8 +4,9 @@
 
 namespace {
 
-// Los sprites se pintan pasados a RLE: deben salir los mismos píxeles que
-// con masked_blit, también medio fuera de la página o de la hoja.
+// Los sprites se pintan por tramos: deben salir los mismos píxeles que con
+// masked_blit, también medio fuera de la página o de la hoja, o con la
+// página recortada.
 TEST(PruebaSpritesPreparados, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
 {
     CSpritesPreparados sprites;
@@ -31,7 +32,9 @@ TEST(PruebaSpritesPreparados, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
         { 150, 0, 10, 20, 50, 40 },     // opaco
         { 160, 10, -20, 460, 40, 30 },  // opaco y medio fuera
     };
-    for (int vuelta = 0; vuelta < 2; ++vuelta)  // la segunda, ya en caché
+    for (int vuelta = 0; vuelta < 2; ++vuelta) { // la segunda, ya en caché y con recorte
+        set_clip_rect(pagina, 5 * vuelta, 7 * vuelta, 639 - 9 * vuelta, 479 - 11 * vuelta);
+        set_clip_rect(referencia, 5 * vuelta, 7 * vuelta, 639 - 9 * vuelta, 479 - 11 * vuelta);
         for (const Caso& c : casos) {
             clear_to_color(pagina, makecol(1, 2, 3));
             clear_to_color(referencia, makecol(1, 2, 3));
@@ -41,8 +44,11 @@ TEST(PruebaSpritesPreparados, UnSpriteDejaLosMismosPixelesQueMaskedBlit)
             for (int y = 0; y < 480; ++y)
                 for (int x = 0; x < 640; ++x)
                     distintos += getpixel(referencia, x, y) != getpixel(pagina, x, y);
-            EXPECT_EQ(distintos, 0) << "origen " << c.sx << "," << c.sy << " en " << c.x << "," << c.y;
+            EXPECT_EQ(distintos, 0) << "origen " << c.sx << "," << c.sy << " en " << c.x << "," << c.y << ", vuelta "
+                                    << vuelta;
         }
+    }
+    set_clip_rect(pagina, 0, 0, 639, 479);
     // Una hoja olvidada y otra nueva en la misma dirección no heredan sprites viejos.
     EXPECT_TRUE(sprites.guarda(hoja));
     sprites.olvidar(hoja);
