@@ -59,6 +59,7 @@ void CFase1::cargar(const char* rutaMapa, const char* rutaHoja)
     hojaFase = sistema.cargarHoja(rutaHoja);
     leerMapa(rutaMapa);
     prepararCapaLejana();
+    cercanaEnTramos.preparar(hojaFase, &capaCercana[0][0], FILAS, COLUMNAS_CERCANA, LADO_LOSETA);
 }
 
 void CFase1::prepararCapaLejana()
@@ -149,35 +150,21 @@ void CFase1::dibujar()
 {
     acquire_bitmap(sistema.paginaDibujo);
     acquire_bitmap(hojaFase);
-    dibujarCapaLejana();
-    dibujarCapaCercana();
+    dibujarCapas();
     listaEntidades.dibujarTodas();
     release_bitmap(sistema.paginaDibujo);
     release_bitmap(hojaFase);
 }
 
-// La capa lejana va a un cuarto de la velocidad y es opaca: es la que
-// borra el campo de juego en cada cuadro. Sus losetas caen en x = columna·64
-// menos lo desplazado, así que lo que se ve empieza en desplazamiento/4.
-void CFase1::dibujarCapaLejana()
+// La capa lejana va a un cuarto de la velocidad y es opaca: es la que borra
+// el campo de juego en cada cuadro. Sus losetas caen en x = columna·64 menos
+// lo desplazado, así que lo que se ve empieza en desplazamiento/4. La
+// cercana, con máscara, va a un píxel por tick y se ve desde el
+// desplazamiento; al final del scroll, su ventana acaba justo en la última
+// columna. Las dos van en una pasada: la lejana solo donde la cercana deja
+// ver.
+void CFase1::dibujarCapas()
 {
-    blit(lejanaEntera, sistema.paginaDibujo, static_cast<int>(desplazamiento / 4), 0, 0, 0, 640,
-         FILAS * LADO_LOSETA);
-}
-
-// Con máscara, como sprites. La loseta del borde izquierdo empieza fuera de
-// la página: el recorte deja a la vista justo su parte derecha. Al final del
-// scroll la undécima caería en la columna 256, fuera de la fila (y de la
-// pantalla): se salta.
-void CFase1::dibujarCapaCercana()
-{
-    const int d = static_cast<int>(desplazamiento % LADO_LOSETA);
-    const int c = static_cast<int>(desplazamiento / LADO_LOSETA);
-    for (int r = 0; r < FILAS; ++r)
-        for (int k = 0; k <= 10 && c + k < COLUMNAS_CERCANA; ++k) {
-            const int t = capaCercana[r][c + k];
-            if (t != 0)
-                sistema.dibujarSprite(hojaFase, (t % 16) * LADO_LOSETA, (t / 16) * LADO_LOSETA,
-                                      k * LADO_LOSETA - d, r * LADO_LOSETA, LADO_LOSETA, LADO_LOSETA);
-        }
+    cercanaEnTramos.dibujar(sistema.paginaDibujo, static_cast<int>(desplazamiento), 640, lejanaEntera,
+                            static_cast<int>(desplazamiento / 4));
 }

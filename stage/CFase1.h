@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "stage/CCapaEnTramos.h"
 #include "stage/CFase.h"
 
 // La única fase del juego: dos capas de losetas de 64x64 con parallax y la
@@ -38,6 +39,8 @@ public:
     // opaca y solo se desplaza, así que cada cuadro es un único blit de lo que
     // se ve en vez de 77 losetas.
     BITMAP* lejanaEntera;
+    // La cercana, cortada en tramos opacos al cargar.
+    CCapaEnTramos cercanaEnTramos;
     // El resumen de los bytes del mapa leído: una partida grabada dice con cuál se jugó.
     uint64_t resumenMapa;
 
@@ -46,8 +49,7 @@ private:
     void hacerAparecer(int32_t columna);
     void liberarHoja();
     void prepararCapaLejana();
-    void dibujarCapaLejana();
-    void dibujarCapaCercana();
+    void dibujarCapas();
 };
 
 // Columna cuya aparición se miró la última vez. Vale para todo el programa:
