@@ -14,23 +14,23 @@ SEGUNDOS=${MEDIR_SEGUNDOS:-10}
 ASENTAR=2
 HZ=$(getconf CLK_TCK)
 
-# utime + stime, en ticks del reloj, de /proc/<pid> o /proc/<pid>/task/<hilo>.
-# El nombre va entre paréntesis y puede llevar espacios: se cuenta tras él.
-ticks() {
-    sed 's/^.*) //' "$1/stat" | awk '{ print $12 + $13 }'
+# Una foto de las cuentas, en ticks del reloj: por línea, "proceso",
+# "servidor" o el número de un hilo del proceso, su utime + stime y cuándo
+# nació. Un solo awk las lee casi a la vez, para que todas abarquen los
+# mismos segundos. El nombre va entre paréntesis y puede llevar espacios: se
+# cuenta tras él.
+foto() {
+    awk -v p="/proc/$PID_JUEGO/stat" -v x="/proc/$XPID/stat" '{
+            f = FILENAME; sub(/^.*\) /, ""); split($0, c, " ")
+            if (f == p) clave = "proceso"; else if (f == x) clave = "servidor"
+            else { split(f, r, "/"); clave = r[5] }
+            print clave, c[12] + c[13], c[20] }' \
+        "/proc/$PID_JUEGO/stat" "/proc/$XPID/stat" /proc/"$PID_JUEGO"/task/*/stat 2>/dev/null
 }
 
-# Una línea por hilo, en el orden en que nacieron: número y ticks.
-ticksHilos() {
-    local hilo
-    for hilo in /proc/"$1"/task/*; do
-        echo "${hilo##*/} $(ticks "$hilo" 2>/dev/null || echo 0)"
-    done | sort -n
-}
-
-# Los hilos se llaman todos como el proceso: se nombran por orden. Allegro
-# crea primero el de X (eventos y entrada; el suelo, sin reloj, solo tiene
-# ese) y, con install_timer, el del reloj.
+# Los hilos se llaman todos como el proceso: se nombran por orden de
+# nacimiento. Allegro crea primero el de X (eventos y entrada; el suelo, sin
+# reloj, solo tiene ese) y, con install_timer, el del reloj.
 nombreHilo() {
     local orden=$1 hilo=$2
     case $orden in
@@ -41,27 +41,28 @@ nombreHilo() {
     esac
 }
 
-porCiento() {
-    awk -v c="$1" -v hz="$HZ" -v ns="$2" 'BEGIN { printf "%.1f", 100 * c / hz / (ns / 1e9) }'
-}
-
 # Cuenta SEGUNDOS del proceso PID_JUEGO y del Xvfb. Deja en PROPIO y SERVIDOR
-# el % de un núcleo de cada uno, y en $TRABAJO/hilos el % de cada hilo.
+# el % de un núcleo de cada uno, y en $TRABAJO/hilos el % de cada hilo, en
+# el orden en que nacieron.
 medir() {
-    local p0 x0 t0 p1 x1 t1
-    ticksHilos "$PID_JUEGO" > "$TRABAJO/hilos0"
-    p0=$(ticks "/proc/$PID_JUEGO"); x0=$(ticks "/proc/$XPID"); t0=$(date +%s%N)
+    local t0 t1
+    t0=$(date +%s%N)
+    foto > "$TRABAJO/foto0"
     sleep "$SEGUNDOS"
-    p1=$(ticks "/proc/$PID_JUEGO"); x1=$(ticks "/proc/$XPID"); t1=$(date +%s%N)
-    ticksHilos "$PID_JUEGO" > "$TRABAJO/hilos1"
-    [[ $p0 =~ ^[0-9]+$ && $p1 =~ ^[0-9]+$ && $x0 =~ ^[0-9]+$ && $x1 =~ ^[0-9]+$ ]] ||
+    foto > "$TRABAJO/foto1"
+    t1=$(date +%s%N)
+    grep -q '^proceso ' "$TRABAJO/foto1" && grep -q '^servidor ' "$TRABAJO/foto1" ||
         fallar "no se pudo leer /proc del proceso $PID_JUEGO o del Xvfb $XPID"
-    PROPIO=$(porCiento $((p1 - p0)) $((t1 - t0)))
-    SERVIDOR=$(porCiento $((x1 - x0)) $((t1 - t0)))
-    # Un hilo nacido durante la cuenta empieza en 0.
+    # Lo nacido durante la cuenta empieza en 0.
     awk -v hz="$HZ" -v ns=$((t1 - t0)) 'NR == FNR { antes[$1] = $2; next }
-        { printf "%s %.1f\n", $1, 100 * ($2 - ($1 in antes ? antes[$1] : 0)) / hz / (ns / 1e9) }' \
-        "$TRABAJO/hilos0" "$TRABAJO/hilos1" > "$TRABAJO/hilos"
+        { printf "%s %.1f %s\n", $1, 100 * ($2 - antes[$1]) / hz / (ns / 1e9), $3 }' \
+        "$TRABAJO/foto0" "$TRABAJO/foto1" > "$TRABAJO/porcentajes"
+    PROPIO=$(awk '$1 == "proceso" { print $2 }' "$TRABAJO/porcentajes")
+    SERVIDOR=$(awk '$1 == "servidor" { print $2 }' "$TRABAJO/porcentajes")
+    # El principal, y tras él por nacimiento; los números de hilo pueden dar
+    # la vuelta y no sirven de orden, salvo entre nacidos en el mismo tick.
+    awk -v p="$PID_JUEGO" '$1 ~ /^[0-9]+$/ { print ($1 == p ? 0 : 1), $3, $1, $2 }' "$TRABAJO/porcentajes" |
+        sort -k1,1n -k2,2n -k3,3n | awk '{ print $3, $4 }' > "$TRABAJO/hilos"
 }
 
 suma() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a + b }'; }
@@ -91,7 +92,8 @@ medirJuego() {
     empezarPartida
     sleep "$ASENTAR"
     medir
-    kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó durante la partida"
+    # Que lo medido fuera la partida y no el menú tras perderla.
+    esperarPartida 3
     VENTANA=$(geometriaVentana)
     volverAlMenuYSalir
     JUEGO_SOLO=$PROPIO
@@ -102,6 +104,7 @@ iniciarX
 copiarJuego
 echo "CPU en % de un núcleo, $SEGUNDOS s de cada uno bajo el mismo Xvfb de 1920x1080;"
 echo "\"+ servidor\" suma lo que gasta el Xvfb en esos mismos segundos."
+echo "Carga media de la máquina al empezar: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) núcleos)."
 for escala in 1 2; do
     medirSuelo "$escala"
     medirJuego "$escala"
@@ -121,3 +124,5 @@ for escala in 1 2; do
         linea "$(nombreHilo "$orden" "$hilo")" "$porcentaje"
     done < "$TRABAJO/hilos"
 done
+echo
+echo "Carga media de la máquina al acabar: $(cut -d' ' -f1-3 /proc/loadavg)."
