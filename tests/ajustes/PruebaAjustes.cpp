@@ -107,7 +107,6 @@ TEST_F(PruebaAjustes, CadaAjusteDeLasOpcionesSeGuardaSoloYPorSuNombre)
     for (const Caso& caso : { Caso{ Ajuste::ESTIRADA, "estirada = si", "disparo = p" },
                               Caso{ Ajuste::TECLAS, "disparo = p\npausa = space", "boton_disparo = 3" },
                               Caso{ Ajuste::BOTONES, "boton_disparo = 3", "zona_muerta = 64" },
-                              Caso{ Ajuste::ZONA_MUERTA, "zona_muerta = 64", "escala = 2" },
                               Caso{ Ajuste::TODOS, "escala = 2", "escala = 0" } }) {
         ajustes.anotar(caso.cual, partida);
         const std::string escrito = leerArchivo(ruta);
