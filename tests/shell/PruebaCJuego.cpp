@@ -93,6 +93,25 @@ TEST_F(PruebaFlujo, CerrarLaVentanaSaleSinError)
     EXPECT_EQ(juego.menuPrincipal(), 2);
 }
 
+// El 4 abre las opciones, que duermen entre cuadro y cuadro; Escape vuelve al
+// menú, y en las opciones el botón de cerrar sale como en las demás pantallas.
+TEST_F(PruebaFlujo, ElCuatroAbreLasOpcionesQueDuermenYAcabanConEscapeOElBotonDeCerrar)
+{
+    simulados.alPresentar = [this](int n) {
+        const int pulsadas[] = { KEY_SPACE, KEY_4, 0, KEY_ESC, KEY_4, 0 };
+        for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+            simulados.teclas[tecla] = n <= 6 && tecla == pulsadas[n - 1];
+        if (n == 8)
+            simulados.avisoCierre();
+    };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(cuantas("imagen graphics/opciones.bmp"), 2);
+    EXPECT_EQ(cuantas("imagen graphics/main.bmp"), 2);
+    EXPECT_GE(simulados.siestas, simulados.presentadas - 3) << "las opciones no pueden dar vueltas sin dormir";
+    EXPECT_TRUE(juego.debeSalir());
+}
+
 TEST_F(PruebaFlujo, SinLaMusicaDeFaseAvisaYNoMuestraNada)
 {
     simulados.fallos = { "midi musics/fase1.mid" };
