@@ -12,6 +12,8 @@ const int X_DERECHA = 308, ANCHO_DERECHA = 304;
 const int Y_FILAS = 76, PASO_FILA = 22;
 const int Y_NOTA = 304, Y_AVISO = 324, Y_RESPUESTA = 350, Y_AYUDA = 432;
 const int ANCHO_AVISOS = 584;
+// Un tick entre vuelta y vuelta: una pulsación de teclado dura muchos más.
+const int SIESTA = 10;
 
 const char* const NOMBRES_ACCIONES[NUM_ACCIONES] = { "Arriba", "Abajo", "Izquierda", "Derecha", "Disparo", "Pausa" };
 const char* const ACCIONES_EN_AVISO[NUM_ACCIONES] = { "arriba", "abajo", "izquierda", "derecha", "disparo", "pausa" };
@@ -61,15 +63,22 @@ void CPantallaOpciones::ejecutar()
     CMenuOpciones menu(sistema.preferencias, sistema.factorVentanaMaximo(), sistema.entrada.hayMando());
     // El botón que eligió en el menú no elige aquí también.
     sistema.entrada.retenerBoton();
+    bool dibujada = false, habiaPulsada = false;
     while (!sistema.cierrePedido()) {
-        const uint32_t tick = sistema.leerReloj();
         sistema.atenderEntrada(menu.espera() != Espera::TECLA);
         menu.actualizar(sistema.preferencias);
         if (atender(menu))
             break;
-        dibujar(menu, fondo);
-        sistema.voltearPaginas();
-        sistema.esperarTickDistinto(tick);
+        // Nada cambia sin una tecla o un botón: quieta, la pantalla no se
+        // vuelve a dibujar y el proceso solo se despierta a mirar.
+        const bool pulsada = sistema.entrada.algunaPulsada();
+        if (!dibujada || pulsada || habiaPulsada) {
+            dibujar(menu, fondo);
+            sistema.voltearPaginas();
+            dibujada = true;
+        }
+        habiaPulsada = pulsada;
+        sistema.dormir(SIESTA);
     }
     destroy_bitmap(fondo);
     sistema.limpiarPagina();
