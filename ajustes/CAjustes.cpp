@@ -6,11 +6,13 @@
 
 #include <allegro.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <set>
 #include <system_error>
 #include <vector>
@@ -40,7 +42,7 @@ const Clave CLAVES[] = {
 };
 
 // Estas no se pueden dar a ninguna acción: ya hacen otra cosa en todo el juego.
-const int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3,
+const int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3, KEY_4,
                              KEY_MINUS, KEY_EQUALS, KEY_MINUS_PAD, KEY_PLUS_PAD };
 
 void avisar(const std::string& texto)
@@ -130,14 +132,6 @@ void avisarDesconocidas(const std::vector<std::string>& claves)
     avisar("claves desconocidas, no se usan: " + lista);
 }
 
-bool fija(int tecla)
-{
-    for (int f : TECLAS_FIJAS)
-        if (tecla == f)
-            return true;
-    return false;
-}
-
 int teclaDeNombre(const std::string& nombre, const std::function<const char*(int)>& nombrar)
 {
     for (int tecla = 1; tecla < KEY_MAX; ++tecla) {
@@ -186,6 +180,14 @@ bool coincide(const std::string& ruta, const std::vector<Entrada>& entradas)
     return iguales;
 }
 
+}
+
+bool CAjustes::teclaFija(int tecla)
+{
+    for (int f : TECLAS_FIJAS)
+        if (tecla == f)
+            return true;
+    return false;
 }
 
 std::string CAjustes::rutaPorDefecto()
@@ -254,15 +256,16 @@ void CAjustes::aplicarLinea(Preferencias& partida) const
 }
 
 // Una tecla que no existe, fija, o repetida: esas acciones vuelven a las suyas.
-void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const char*(int)>& nombrar)
+void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const char*(int)>& nombrarDado)
 {
+    nombrar = nombrarDado;
     int elegidas[NUM_ACCIONES];
     for (int a = 0; a < NUM_ACCIONES; ++a) {
         elegidas[a] = TECLAS_JUEGO[a];
         if (nombresTeclas[a].empty())
             continue;
         const int tecla = teclaDeNombre(nombresTeclas[a], nombrar);
-        if (tecla && !fija(tecla)) {
+        if (tecla && !teclaFija(tecla)) {
             elegidas[a] = tecla;
             continue;
         }
@@ -283,9 +286,15 @@ void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const c
                     roto = choque = true;
                 }
     }
-    for (int a = 0; a < NUM_ACCIONES; ++a) {
+    for (int a = 0; a < NUM_ACCIONES; ++a)
         partida.teclas[a] = enArchivo.teclas[a] = elegidas[a];
-        const char* nombre = nombrar(elegidas[a]);
+    nombrarTeclas(elegidas);
+}
+
+void CAjustes::nombrarTeclas(const int (&teclas)[NUM_ACCIONES])
+{
+    for (int a = 0; a < NUM_ACCIONES; ++a) {
+        const char* nombre = nombrar ? nombrar(teclas[a]) : nullptr;
         nombresTeclas[a] = nombre ? nombre : "";
     }
 }
@@ -297,6 +306,20 @@ void CAjustes::anotar(Ajuste cual, const Preferencias& actuales)
     case Ajuste::COMPLETA: enArchivo.completa = actuales.completa; break;
     case Ajuste::SILENCIO: enArchivo.silencio = actuales.silencio; break;
     case Ajuste::VOLUMEN: enArchivo.volumen = actuales.volumen; break;
+    case Ajuste::ESTIRADA: enArchivo.estirada = actuales.estirada; break;
+    case Ajuste::TECLAS:
+        std::copy(std::begin(actuales.teclas), std::end(actuales.teclas), enArchivo.teclas);
+        nombrarTeclas(enArchivo.teclas);
+        break;
+    case Ajuste::BOTONES:
+        enArchivo.botonDisparo = actuales.botonDisparo;
+        enArchivo.botonInicio = actuales.botonInicio;
+        break;
+    case Ajuste::ZONA_MUERTA: enArchivo.zonaMuerta = actuales.zonaMuerta; break;
+    case Ajuste::TODOS:
+        enArchivo = actuales;
+        nombrarTeclas(enArchivo.teclas);
+        break;
     }
     guardar();
 }

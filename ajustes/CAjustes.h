@@ -8,7 +8,8 @@
 #include "ajustes/Preferencias.h"
 
 // Lo que el jugador puede cambiar desde el juego; cada cambio se guarda en el acto.
-enum class Ajuste { ESCALA, COMPLETA, SILENCIO, VOLUMEN };
+// TODOS: las opciones volvieron a los valores de serie.
+enum class Ajuste { ESCALA, COMPLETA, SILENCIO, VOLUMEN, ESTIRADA, TECLAS, BOTONES, ZONA_MUERTA, TODOS };
 
 // Las preferencias guardadas en el archivo de ajustes, en el formato de
 // configuración de Allegro. Lo que no se entiende se cambia por su valor
@@ -19,6 +20,9 @@ class CAjustes {
 public:
     // $XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg, o ~/.config/… si la variable no está.
     static std::string rutaPorDefecto();
+    // Escape, F8, F10, F11, M, del 1 al 4 y las del volumen: hacen otra cosa
+    // en todo el juego y ninguna acción las puede usar.
+    static bool teclaFija(int tecla);
 
     explicit CAjustes(std::string ruta, const OpcionesLinea& linea = OpcionesLinea());
 
@@ -43,6 +47,7 @@ public:
 
 private:
     void aplicarLinea(Preferencias& partida) const;
+    void nombrarTeclas(const int (&teclas)[NUM_ACCIONES]);
     // La ruta del temporal escrito y comprobado, o nada si no se pudo.
     std::string escribirTemporal();
     bool apartarRoto();
@@ -55,6 +60,8 @@ private:
     // Los nombres leídos, hasta que se resuelven; vacío si no venía.
     // Tras resolverlas, los de las teclas elegidas, que son los que se guardan.
     std::string nombresTeclas[NUM_ACCIONES];
+    // El nombre de cada tecla en la plataforma, para guardar las que se elijan jugando.
+    std::function<const char*(int)> nombrar;
     // El archivo traía algo que no se entendió y todavía no se ha apartado.
     bool roto;
     bool avisadoSinGuardar;

@@ -13,6 +13,8 @@ struct EstadoMando {
     int ejeX = 0, ejeY = 0;
     bool arriba = false, abajo = false, izquierda = false, derecha = false;
     bool boton = false, inicio = false;
+    // El primer botón pulsado, sea cual sea, contado desde 0; -1 si ninguno.
+    int pulsado = -1;
 };
 
 // Lo que el arranque y el apagado piden a la plataforma. El contexto del
@@ -81,6 +83,8 @@ public:
     // Start, hace de Start el último (si no es el de disparar).
     virtual bool instalarMando(int botonDisparo, int botonInicio) = 0;
     virtual void leerMando(EstadoMando& estado) = 0;
+    // Otros botones de disparar y de Start para el mando ya instalado.
+    virtual void fijarBotones(int botonDisparo, int botonInicio) = 0;
     // Todo el sonido, música incluida, de 0 (nada) a 255.
     virtual void fijarVolumen(int volumen) = 0;
     // El nombre de la tecla en esta plataforma, con el teclado instalado.

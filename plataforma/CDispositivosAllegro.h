@@ -40,6 +40,7 @@ public:
     void reposo(bool dormido) override;
     bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
+    void fijarBotones(int botonDisparo, int botonInicio) override { mando.fijarBotones(botonDisparo, botonInicio); }
     void fijarVolumen(int volumen) override;
     const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;

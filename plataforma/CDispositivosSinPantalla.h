@@ -48,6 +48,7 @@ public:
     void reposo(bool) override {}
     bool instalarMando(int, int) override { return false; }
     void leerMando(EstadoMando&) override {}
+    void fijarBotones(int, int) override {}
     void fijarVolumen(int) override {}
     const char* nombreTecla(int) override { return ""; }
     void mostrarMensaje(const char* texto) override;

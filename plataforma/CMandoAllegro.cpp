@@ -20,8 +20,7 @@ bool centrada(const JOYSTICK_STICK_INFO& palanca)
 // hacen de cruceta las palancas que al arrancar están en el centro.
 bool CMandoAllegro::instalar(int botonDisparo, int botonInicio)
 {
-    disparo = botonDisparo;
-    inicio = botonInicio;
+    fijarBotones(botonDisparo, botonInicio);
     crucetas = 0;
     if (install_joystick(JOY_TYPE_AUTODETECT) != 0 || num_joysticks < 1 || poll_joystick() != 0)
         return false;
@@ -50,6 +49,9 @@ void CMandoAllegro::leer(EstadoMando& estado)
         estado.arriba |= ejes[1].d1 != 0;
         estado.abajo |= ejes[1].d2 != 0;
     }
+    for (int b = mando.num_buttons - 1; b >= 0; --b)
+        if (mando.button[b].b)
+            estado.pulsado = b;
     if (mando.num_buttons > disparo)
         estado.boton = mando.button[disparo].b != 0;
     // Start es el octavo botón en los mandos de tipo Xbox; en los de menos
@@ -57,4 +59,10 @@ void CMandoAllegro::leer(EstadoMando& estado)
     const int cual = mando.num_buttons > inicio ? inicio : mando.num_buttons - 1;
     if (cual >= 0 && cual != disparo)
         estado.inicio = mando.button[cual].b != 0;
+}
+
+void CMandoAllegro::fijarBotones(int botonDisparo, int botonInicio)
+{
+    disparo = botonDisparo;
+    inicio = botonInicio;
 }

@@ -10,6 +10,7 @@ public:
     // Verdadero si hay un mando conectado. Los botones, contados desde 0.
     bool instalar(int botonDisparo, int botonInicio);
     void leer(EstadoMando& estado);
+    void fijarBotones(int botonDisparo, int botonInicio);
 
 private:
     // Las palancas del mando, una por bit, que hacen de cruceta.

@@ -14,12 +14,10 @@ CVentana::CVentana()
 void CVentana::abrir(int factor, bool completa, bool estiradaPedida)
 {
     dispositivos->tamanoEscritorio(anchoEscritorio, altoEscritorio);
-    const int mayor = ::factorVentana(anchoEscritorio, altoEscritorio);
-    if (factor > mayor)
-        std::fprintf(stderr, "escuadron-rana: la escala %d no cabe en este escritorio; se usa %d\n", factor, mayor);
-    factorEnVentana = factor >= 1 && factor <= mayor ? factor : mayor;
-    estirada = estiradaPedida;
-    actual = completa ? modoPantallaCompleta(anchoEscritorio, altoEscritorio, estirada) : modoVentana(factorEnVentana);
+    if (factor > factorMaximo())
+        std::fprintf(stderr, "escuadron-rana: la escala %d no cabe en este escritorio; se usa %d\n", factor,
+                     factorMaximo());
+    actual = modoCon(factor, completa, estiradaPedida);
     for (intentoGrafico = 0; intentoGrafico < 3; ++intentoGrafico)
         if (dispositivos->fijarModoGrafico(intentoGrafico, actual) == 0)
             return;
@@ -38,6 +36,18 @@ ModoPantalla CVentana::alternarCompleta() const
 {
     return actual.completa ? modoVentana(factorEnVentana)
                            : modoPantallaCompleta(anchoEscritorio, altoEscritorio, estirada);
+}
+
+ModoPantalla CVentana::modoCon(int factor, bool completa, bool estiradaPedida)
+{
+    factorEnVentana = factor >= 1 && factor <= factorMaximo() ? factor : factorMaximo();
+    estirada = estiradaPedida;
+    return completa ? modoPantallaCompleta(anchoEscritorio, altoEscritorio, estirada) : modoVentana(factorEnVentana);
+}
+
+int CVentana::factorMaximo() const
+{
+    return ::factorVentana(anchoEscritorio, altoEscritorio);
 }
 
 void CVentana::cambiar(const ModoPantalla& nuevo)

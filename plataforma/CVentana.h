@@ -20,6 +20,12 @@ public:
     // El modo que sigue a F10 y a F11; el mismo que hay si no cambia nada.
     ModoPantalla siguienteTamano() const;
     ModoPantalla alternarCompleta() const;
+    // El modo con esos ajustes, que queda como el de volver a la ventana o
+    // a la pantalla completa: en ventana, con el factor (0, o uno que no
+    // cabe: el mayor que cabe).
+    ModoPantalla modoCon(int factor, bool completa, bool estiradaPedida);
+    // El mayor factor con que la ventana cabe en el escritorio.
+    int factorMaximo() const;
 
     // Abre el modo con el driver del arranque. Si no abre se vuelve al que
     // había, y si tampoco, es el error gráfico del arranque.

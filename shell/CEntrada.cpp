@@ -2,7 +2,7 @@
 
 CEntrada::CEntrada()
     : teclado(nullptr), conMando(false), cambiadas(false), partida(false), elegidas(), zonaMuerta(Preferencias().zonaMuerta),
-      botonRetenido(false), unidas(), atendida()
+      botonRetenido(false), botonPulsado(-1), botonVisto(-1), unidas(), atendida()
 {
     asignarTeclas(TECLAS_JUEGO, zonaMuerta);
 }
@@ -29,9 +29,11 @@ void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
 }
 
 // El botón hace de Espacio y de 1: dispara en la fase y sigue adelante en
-// la presentación y el menú. Start hace de P.
+// la presentación y el menú. Start hace de P, y fuera de la partida también
+// de 4: en el menú abre las opciones.
 void CEntrada::unir(const EstadoMando& mando)
 {
+    botonPulsado = mando.pulsado;
     if (!propias())
         return;
     for (int tecla = 0; tecla < KEY_MAX; ++tecla)
@@ -48,6 +50,14 @@ void CEntrada::unir(const EstadoMando& mando)
     unidas[KEY_SPACE] |= boton;
     unidas[KEY_1] |= boton;
     unidas[KEY_P] |= mando.inicio;
+    unidas[KEY_4] |= mando.inicio && !partida;
+}
+
+int CEntrada::botonNuevo()
+{
+    const bool nuevo = botonPulsado >= 0 && botonPulsado != botonVisto;
+    botonVisto = botonPulsado;
+    return nuevo ? botonPulsado : -1;
 }
 
 void CEntrada::retenerBoton()

@@ -35,6 +35,9 @@ public:
     bool pulsacion(int tecla);
     // Verdadero si hay alguna tecla pulsada, la que sea.
     bool algunaPulsada();
+    // El botón del mando (contado desde 0) que se acaba de pulsar, una sola
+    // vez por pulsación; -1 si ninguno.
+    int botonNuevo();
 
 private:
     bool propias() const { return conMando || cambiadas; }
@@ -46,6 +49,7 @@ private:
     int elegidas[NUM_ACCIONES];
     int zonaMuerta;
     bool botonRetenido;
+    int botonPulsado, botonVisto;
     volatile char unidas[KEY_MAX];
     bool atendida[KEY_MAX];
 };

@@ -1,5 +1,6 @@
 #include "shell/CJuego.h"
 
+#include "opciones/CPantallaOpciones.h"
 #include "plataforma/Archivos.h"
 #include "plataforma/Recursos.h"
 #include "repeticion/CGrabadora.h"
@@ -29,6 +30,7 @@ int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
     try {
         sistema.inicializar(ajustes);
         efectos.cargar(sistema.dispositivosActuales(), [] { return sistema.leerTicks(); });
+        letras.cargar(sistema.dispositivosActuales(), rutaRecurso("graphics/letras.bmp"));
         sistema.limpiarPagina();
         if (repeticion) {
             verRepeticion(*repeticion);
@@ -45,8 +47,9 @@ int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
         sistema.mostrarError(mensajeDeError(error.codigo));
         huboError = true;
     }
-    // Los efectos antes que Allegro, que se va con el apagado.
+    // Los efectos y las letras antes que Allegro, que se va con el apagado.
     efectos.liberar();
+    letras.liberar();
     sistema.finalizar();
     return huboError ? 1 : 0;
 }
@@ -108,6 +111,10 @@ int CJuego::menuPrincipal()
             opcion = 2;
             break;
         }
+        if (sistema.teclas[KEY_4]) {
+            opcion = 4;
+            break;
+        }
     }
     destroy_bitmap(imagen);
     sistema.limpiarPagina();
@@ -121,6 +128,7 @@ void CJuego::bucleTitulo()
         case 0: jugar(); break;
         case 1: segundaOpcion(); break;
         case 3: verDemo(); break;
+        case 4: opciones(); break;
         default: marcarSalida(); break;
         }
         // Si se cerró la ventana durante la partida, se sale sin volver al menú.
@@ -177,6 +185,12 @@ void CJuego::verDemo()
 void CJuego::segundaOpcion()
 {
     sistema.limpiarPagina();
+}
+
+void CJuego::opciones()
+{
+    CPantallaOpciones pantalla(letras);
+    pantalla.ejecutar();
 }
 
 void CJuego::marcarSalida()

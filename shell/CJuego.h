@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "ajustes/CAjustes.h"
+#include "opciones/CLetras.h"
 #include "repeticion/CRepeticion.h"
 
 // Lleva el programa de la presentación al menú y del menú a la salida.
@@ -21,10 +22,12 @@ public:
 
     void presentacion();
     void esperaTitulo();
-    // 0: jugar, 1: segunda opción, 2: salir, 3: el menú se quedó quieto y toca la demo.
+    // 0: jugar, 1: segunda opción, 2: salir, 3: el menú se quedó quieto y
+    // toca la demo, 4: las opciones.
     int menuPrincipal();
     void jugar();
     void segundaOpcion();
+    void opciones();
     void verRepeticion(const CRepeticion& repeticion);
     // La demo del piloto, como la grabó la compilación; sin ella, el menú sigue quieto.
     void verDemo();
@@ -36,6 +39,8 @@ private:
     BITMAP* mostrarPantalla(const char* nombre);
 
     uint8_t salir;
+    // Las del menú, para escribir las opciones; se cargan al arrancar.
+    CLetras letras;
     CRepeticion demo;
     // Sin leer todavía, leída, o que no se puede leer.
     enum { DEMO_SIN_LEER, DEMO_LISTA, DEMO_FALTA } estadoDemo;

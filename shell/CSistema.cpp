@@ -259,12 +259,14 @@ bool CSistema::tomarFocoPerdido()
     return focoPerdido.exchange(false, std::memory_order_relaxed) && dispositivos->focoEnOtraVentana();
 }
 
-void CSistema::atenderEntrada()
+void CSistema::atenderEntrada(bool teclasGlobales)
 {
     EstadoMando mando;
     if (entrada.hayMando())
         dispositivos->leerMando(mando);
     entrada.unir(mando);
+    if (!teclasGlobales)
+        return;
     Ajuste cambio;
     if (volumen.atender([this](int tecla) { return entrada.pulsacion(tecla); }, cambio))
         recordar(cambio);
@@ -281,6 +283,26 @@ void CSistema::atenderEntrada()
         preferencias.completa = ventana.modo().completa;
         recordar(Ajuste::COMPLETA);
     }
+}
+
+void CSistema::aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado)
+{
+    const bool otrosBotones =
+        nuevas.botonDisparo != preferencias.botonDisparo || nuevas.botonInicio != preferencias.botonInicio;
+    preferencias = nuevas;
+    volumen.aplicar();
+    const ModoPantalla modo = ventana.modoCon(preferencias.escala, preferencias.completa, preferencias.estirada);
+    const ModoPantalla& hay = ventana.modo();
+    if (modo.ancho != hay.ancho || modo.alto != hay.alto || modo.factor != hay.factor ||
+        modo.completa != hay.completa || modo.estirada != hay.estirada)
+        cambiarModo(modo);
+    // Si el modo nuevo no abrió, sigue el que había.
+    preferencias.completa = ventana.modo().completa;
+    entrada.asignarTeclas(preferencias.teclas, preferencias.zonaMuerta);
+    teclas = entrada.teclas();
+    if (otrosBotones && entrada.hayMando())
+        dispositivos->fijarBotones(preferencias.botonDisparo - 1, preferencias.botonInicio - 1);
+    recordar(cambiado);
 }
 
 void CSistema::reposo(bool dormido)

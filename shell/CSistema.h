@@ -89,8 +89,14 @@ public:
     bool cierrePedido() const { return cierre.load(std::memory_order_relaxed); }
 
     // Una vez por vuelta de cada bucle del juego: lee el mando y atiende las
-    // teclas que valen en cualquier pantalla (M, F10, F11, - y +).
-    void atenderEntrada();
+    // teclas que valen en cualquier pantalla (M, F10, F11, - y +), salvo
+    // mientras se espera una tecla cualquiera para darla a una acción.
+    void atenderEntrada(bool teclasGlobales = true);
+    // Las preferencias que el jugador cambió en las opciones: valen en el
+    // acto y ese ajuste se guarda.
+    void aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado);
+    // El mayor factor de ventana que cabe en el escritorio.
+    int factorVentanaMaximo() const { return ventana.factorMaximo(); }
     void dormir(int milisegundos);
     // Mientras dura, el proceso solo se despierta en sus siestas.
     void reposo(bool dormido);

@@ -21,12 +21,13 @@ public:
     // siempre todos: cada uno anota cuándo se suelta. Verdadero si cambió
     // algo, y en cambio, qué.
     bool atender(const std::function<bool(int tecla)>& pulsacion, Ajuste& cambio);
+    // Lleva a la salida el volumen y el silencio que digan las preferencias.
+    void aplicar();
 
 private:
     void alternarSilencio();
     // Un paso más alto o más bajo, entre 0 y el máximo; falso si ya estaba en el borde.
     bool cambiar(int paso);
-    void aplicar();
 
     Preferencias& preferencias;
     CDispositivos* dispositivos;

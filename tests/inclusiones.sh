@@ -4,7 +4,7 @@
 # las carpetas de abajo no miran arriba y la partida no sabe de grabaciones.
 set -uo pipefail
 cd "${1:-$(dirname "$0")/..}"
-CARPETAS="shell plataforma ajustes sonido repeticion world stage player enemies"
+CARPETAS="shell plataforma ajustes sonido opciones repeticion world stage player enemies"
 fallos=0
 fallar() { echo "FALLO: $*"; fallos=$((fallos + 1)); }
 
@@ -26,12 +26,12 @@ prohibido() {
     [ -z "$malos" ] || fallar "$motivo: $(echo "$malos" | tr '\n' ';')"
 }
 for abajo in plataforma ajustes sonido; do
-    prohibido $abajo 'shell/C(Sistema|Juego|Entrada)|shell/(Azar|Fundidos|main)|(world|stage|player|enemies|repeticion)/.*' \
+    prohibido $abajo 'shell/C(Sistema|Juego|Entrada)|shell/(Azar|Fundidos|main)|(world|stage|player|enemies|repeticion|opciones)/.*' \
         "$abajo/ usa de más arriba solo CExcepcion"
 done
 prohibido plataforma '(ajustes|sonido)/.*' "la plataforma no sabe de ajustes ni de sonido"
 for juego in world stage player enemies; do
-    prohibido $juego '(repeticion|ajustes)/.*' "la partida no sabe de grabaciones ni de ajustes"
+    prohibido $juego '(repeticion|ajustes|opciones)/.*' "la partida no sabe de grabaciones, ajustes ni opciones"
 done
 
 # La partida no llama a la biblioteca matemática de C, que redondea distinto

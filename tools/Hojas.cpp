@@ -19,5 +19,6 @@ void generarHojas(const CarpetaSalida& salida)
     guardarHoja(salida, "graphics/comunes.bmp", ANCHO_COMUNES, ALTO_COMUNES, dibujarHojaComunes);
     guardarHoja(salida, "graphics/enemigos.bmp", ANCHO_ENEMIGOS, ALTO_ENEMIGOS, dibujarHojaEnemigos);
     guardarHoja(salida, "graphics/rana.bmp", ANCHO_RANA, ALTO_RANA, dibujarHojaRana);
+    guardarHoja(salida, "graphics/letras.bmp", letras::ANCHO, letras::ALTO, dibujarHojaLetras);
     guardarHoja(salida, "graphics/fase1.bmp", ANCHO_FASE1, ALTO_FASE1, dibujarHojaFase1);
 }

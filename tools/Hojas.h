@@ -51,9 +51,20 @@ constexpr Marco ARMA_GIGANTE[4] = {{0, 292, 32, 32}, {32, 292, 32, 32}, {64, 292
 constexpr int COLUMNAS_COMPARTIDAS = 2;
 }
 
+// La hoja de letras: los caracteres imprimibles de Latin-1 (del espacio a
+// «~» y de U+00A0 a «ÿ»), de izquierda a derecha y de arriba abajo, en
+// blanco sobre la máscara. Cada celda trae encima el margen de la tilde.
+namespace letras {
+constexpr int ANCHO_CELDA = 8, ALTO_CELDA = 11, MARGEN_TILDE = 3;
+constexpr int COLUMNAS = 16, FILAS = 12;
+constexpr int ANCHO = ANCHO_CELDA * COLUMNAS, ALTO = ALTO_CELDA * FILAS;
+int codigoDeCelda(int celda);
+}
+
 void dibujarHojaComunes(Lienzo& lienzo);
 void dibujarHojaEnemigos(Lienzo& lienzo);
 void dibujarHojaRana(Lienzo& lienzo);
+void dibujarHojaLetras(Lienzo& lienzo);
 void generarHojas(const CarpetaSalida& salida);
 
 #endif

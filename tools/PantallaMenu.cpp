@@ -61,10 +61,12 @@ void filaTeclas(Lienzo& lienzo, int y, const std::string& tecla, const std::stri
 
 void dibujarOpciones(Lienzo& lienzo)
 {
-    dibujarPanel(lienzo, CENTRO_X - 150, 76, CENTRO_X + 150, 172);
+    dibujarPanel(lienzo, CENTRO_X - 160, 76, CENTRO_X + 160, 172);
     // La tecla 2 no tiene opción propia: el menú salta del 1 al 3 a propósito.
-    lienzo.texto("1 - Jugar", CENTRO_X - 108, 92, 3, colores::AMARILLO_TITULO);
-    lienzo.texto("3 - Salir", CENTRO_X - 108, 132, 3, colores::AMARILLO_TITULO);
+    // Salir va la última, como en cualquier menú.
+    lienzo.texto("1 - Jugar", CENTRO_X - 144, 84, 3, colores::AMARILLO_TITULO);
+    lienzo.texto("4 - Opciones", CENTRO_X - 144, 112, 3, colores::AMARILLO_TITULO);
+    lienzo.texto("3 - Salir", CENTRO_X - 144, 140, 3, colores::AMARILLO_TITULO);
 }
 
 void dibujarControles(Lienzo& lienzo)

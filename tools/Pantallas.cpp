@@ -16,4 +16,5 @@ void generarPantallas(const CarpetaSalida& salida)
 {
     guardarPantalla(salida, "graphics/pelmora.bmp", dibujarPantallaPresentacion);
     guardarPantalla(salida, "graphics/main.bmp", dibujarPantallaMenu);
+    guardarPantalla(salida, "graphics/opciones.bmp", dibujarPantallaOpciones);
 }

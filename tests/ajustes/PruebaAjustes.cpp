@@ -84,6 +84,37 @@ TEST_F(PruebaAjustes, LoQueCambiaElJugadorVuelveYLaLineaDeOrdenesNoSeGuarda)
 
 // Cada archivo que no se entiende: el juego arranca con lo que sí valía,
 // avisa nombrando la clave, y lo escrito por el jugador queda en .roto.
+// Lo que se cambia en las opciones se guarda ajuste a ajuste, las teclas por
+// su nombre; los valores de serie lo escriben todo, también lo que traía la
+// línea de órdenes.
+TEST_F(PruebaAjustes, CadaAjusteDeLasOpcionesSeGuardaSoloYPorSuNombre)
+{
+    struct Caso {
+        Ajuste cual;
+        const char* escrito;
+        const char* noEscrito;
+    };
+    OpcionesLinea linea;
+    linea.escala = 2;
+    CAjustes ajustes(ruta, linea);
+    Preferencias partida = ajustes.cargar();
+    ajustes.resolverTeclas(partida, nombres());
+    partida.estirada = true;
+    partida.teclas[DISPARO] = KEY_P;
+    partida.teclas[PAUSA] = KEY_SPACE;
+    partida.botonDisparo = 3;
+    partida.zonaMuerta = 64;
+    for (const Caso& caso : { Caso{ Ajuste::ESTIRADA, "estirada = si", "disparo = p" },
+                              Caso{ Ajuste::TECLAS, "disparo = p\npausa = space", "boton_disparo = 3" },
+                              Caso{ Ajuste::BOTONES, "boton_disparo = 3", "zona_muerta = 64" },
+                              Caso{ Ajuste::TODOS, "escala = 2", "escala = 0" } }) {
+        ajustes.anotar(caso.cual, partida);
+        const std::string escrito = leerArchivo(ruta);
+        EXPECT_NE(escrito.find(caso.escrito), std::string::npos) << escrito;
+        EXPECT_EQ(escrito.find(caso.noEscrito), std::string::npos) << escrito;
+    }
+}
+
 TEST_F(PruebaAjustes, LoQueNoSeEntiendeVaPorDefectoConAvisoYElArchivoQuedaAparte)
 {
     std::string basura(3000, '\0');

@@ -244,6 +244,19 @@ disparoConCaptura() {
     xdotool keyup F8
 }
 
+# Desde el menú, con el disparo en otra tecla: en la partida Espacio ya no
+# dispara (no deja captura) y esa tecla sí. Vuelve al menú con Escape.
+disparaSoloCon() {
+    empezarPartida
+    disparoConCaptura space
+    sleep 1
+    [ -e "$JUEGO/snap0.bmp" ] && fallar "Espacio sigue disparando con el disparo en $1"
+    disparoConCaptura "$1"
+    esperarCaptura "$JUEGO/snap0.bmp"
+    pulsar Escape
+    esperarPantalla "$JUEGO/graphics/main.bmp" 5
+}
+
 # Espera a que exista la captura dada, entera (640x480).
 esperarCaptura() {
     local archivo=$1 segundos=${2:-5}

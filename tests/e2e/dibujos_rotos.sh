@@ -28,7 +28,7 @@ probar() {
     esac
     case $dibujo in
         # Se cargan al arrancar, antes de la presentación.
-        enemigos.bmp | comunes.bmp | pelmora.bmp) lanzarJuego ;;
+        enemigos.bmp | comunes.bmp | pelmora.bmp | letras.bmp) lanzarJuego ;;
         main.bmp)
             lanzarJuego
             esperarVentana "Escuadr"
@@ -40,6 +40,10 @@ probar() {
             llegarAlMenu
             pulsar 1
             ;;
+        opciones.bmp)
+            llegarAlMenu
+            pulsar 4
+            ;;
     esac
     esperarAvisoDeArchivos "$caso"
     [ "$dibujo" != main.bmp ] || xdotool keyup space
@@ -47,7 +51,7 @@ probar() {
     aceptarAvisoYSalirConUno "$caso"
 }
 
-for dibujo in pelmora.bmp main.bmp enemigos.bmp comunes.bmp rana.bmp fase1.bmp; do
+for dibujo in pelmora.bmp main.bmp letras.bmp opciones.bmp enemigos.bmp comunes.bmp rana.bmp fase1.bmp; do
     probar "$dibujo" cortado
     probar "$dibujo" "con una fila de más"
 done

@@ -18,7 +18,9 @@ $D/graphics/comunes.bmp
 $D/graphics/enemigos.bmp
 $D/graphics/fase1.bmp
 $D/graphics/icono.bmp
+$D/graphics/letras.bmp
 $D/graphics/main.bmp
+$D/graphics/opciones.bmp
 $D/graphics/pelmora.bmp
 $D/graphics/rana.bmp
 $D/maps/fase1.map

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "opciones/CLetras.h"
 #include "shell/CSistema.h"
 
 CDispositivosSimulados::CDispositivosSimulados()
@@ -129,7 +130,9 @@ BITMAP* CDispositivosSimulados::cargarImagen(const char* nombre)
         blit(propia->second, copia, 0, 0, 0, 0, copia->w, copia->h);
         return copia;
     }
-    BITMAP* imagen = create_bitmap(640, 480);
+    // La hoja de letras, con su tamaño: el juego no acepta otro.
+    const bool letras = std::string(nombre).find("letras.bmp") != std::string::npos;
+    BITMAP* imagen = letras ? create_bitmap(CLetras::ANCHO_HOJA, CLetras::ALTO_HOJA) : create_bitmap(640, 480);
     clear_to_color(imagen, colorDeImagen(nombre));
     return imagen;
 }
@@ -186,6 +189,11 @@ void CDispositivosSimulados::leerMando(EstadoMando& estado)
     if (alLeerMando)
         alLeerMando(lecturasMando);
     estado = mando;
+}
+
+void CDispositivosSimulados::fijarBotones(int botonDisparo, int botonInicio)
+{
+    anotar("botones " + std::to_string(botonDisparo) + " " + std::to_string(botonInicio));
 }
 
 void CDispositivosSimulados::fijarVolumen(int volumenNuevo)

@@ -87,6 +87,7 @@ public:
     void reposo(bool dormido) override;
     bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
+    void fijarBotones(int botonDisparo, int botonInicio) override;
     void fijarVolumen(int volumenNuevo) override;
     // Las letras, "space", "Up"… como los da X; las demás, "tecla N".
     const char* nombreTecla(int tecla) override;

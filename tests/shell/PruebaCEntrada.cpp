@@ -45,9 +45,13 @@ TEST_F(PruebaCEntrada, ElTecladoYElMandoSeSuman)
     EXPECT_EQ(unidas(), (Teclas{ KEY_F8, KEY_ESC, KEY_LEFT }));
     teclado[KEY_LEFT] = teclado[KEY_ESC] = teclado[KEY_F8] = 0;
 
-    // El botón es Espacio y 1; Start es P. El teclado no se toca.
+    // El botón es Espacio y 1; Start es P, y fuera de la partida también 4
+    // (en el menú, las opciones). El teclado no se toca.
     mando.boton = mando.inicio = true;
+    EXPECT_EQ(unidas(), (Teclas{ KEY_P, KEY_1, KEY_4, KEY_SPACE }));
+    entrada.jugando(true);
     EXPECT_EQ(unidas(), (Teclas{ KEY_P, KEY_1, KEY_SPACE }));
+    entrada.jugando(false);
     EXPECT_EQ(teclado[KEY_SPACE], 0);
     mando = EstadoMando();
 

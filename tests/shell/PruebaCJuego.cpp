@@ -93,6 +93,33 @@ TEST_F(PruebaFlujo, CerrarLaVentanaSaleSinError)
     EXPECT_EQ(juego.menuPrincipal(), 2);
 }
 
+// El 4 abre las opciones, que duermen entre tick y tick y, quietas, no se
+// vuelven a dibujar; Escape vuelve al menú, y el botón de cerrar sale como
+// en las demás pantallas.
+TEST_F(PruebaFlujo, ElCuatroAbreLasOpcionesQueDuermenYAcabanConEscapeOElBotonDeCerrar)
+{
+    // Espacio en la presentación y el 4 en el menú; en las opciones, Escape y
+    // el botón de cerrar, tick a tick.
+    simulados.alPresentar = [this](int) {
+        const int pantalla = getpixel(sistema.paginaDibujo, 320, 240);
+        simulados.teclas[KEY_SPACE] = pantalla == presentacion();
+        simulados.teclas[KEY_4] = pantalla == menu();
+    };
+    simulados.alDormir = [this](int siesta) {
+        simulados.teclas[KEY_ESC] = siesta == 20;
+        if (siesta == 40)
+            simulados.avisoCierre();
+    };
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(cuantas("imagen graphics/opciones.bmp"), 2);
+    EXPECT_EQ(cuantas("imagen graphics/main.bmp"), 2);
+    // Las opciones se dibujan al abrir y al soltar el 4, no en cada tick.
+    EXPECT_GE(simulados.siestas, 40);
+    EXPECT_EQ(simulados.presentadas, 7);
+    EXPECT_TRUE(juego.debeSalir());
+}
+
 TEST_F(PruebaFlujo, SinLaMusicaDeFaseAvisaYNoMuestraNada)
 {
     simulados.fallos = { "midi musics/fase1.mid" };

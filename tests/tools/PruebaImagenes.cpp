@@ -108,6 +108,7 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
         int ancho, alto;
     };
     for (const Esperado& e : {Esperado{"graphics/pelmora.bmp", 640, 480}, Esperado{"graphics/main.bmp", 640, 480},
+                              Esperado{"graphics/opciones.bmp", 640, 480},
                               Esperado{"graphics/comunes.bmp", 640, 128},
                               Esperado{"graphics/enemigos.bmp", 512, 416},
                               Esperado{"graphics/rana.bmp", 400, 50},
@@ -121,7 +122,7 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
 
 TEST_F(ImagenesGeneradas, LasPantallasNoTienenMascaraYTienenDibujo)
 {
-    for (const char* archivo : {"graphics/pelmora.bmp", "graphics/main.bmp"}) {
+    for (const char* archivo : {"graphics/pelmora.bmp", "graphics/main.bmp", "graphics/opciones.bmp"}) {
         Bitmap b = cargar(archivo);
         ASSERT_TRUE(b);
         EXPECT_FALSE(esMagenta(b.get(), 0, 0)) << archivo;
@@ -302,6 +303,8 @@ TEST_F(ImagenesGeneradas, ElMenuPoneCadaTeclaEnLaFilaDeSuAccion)
     // Las tapas miden 23 píxeles con su sombra: una fila no pisa la siguiente.
     for (auto i = filas.begin(); std::next(i) != filas.end(); ++i)
         EXPECT_GE(*std::next(i) - *i, 23) << "filas en y=" << *i << " y " << *std::next(i);
+    for (const char* opcion : {"1 - Jugar", "3 - Salir", "4 - Opciones"})
+        EXPECT_TRUE(buscarTexto(menu.get(), opcion, 3, ::colores::AMARILLO_TITULO)) << opcion;
     EXPECT_TRUE(buscarTexto(menu.get(), "cruceta o palanca", 1, ::colores::GRIS_METAL));
     EXPECT_TRUE(buscarTexto(menu.get(), "Start pausa", 1, ::colores::GRIS_METAL));
 }

@@ -1,0 +1,278 @@
+#include "opciones/CPantallaOpciones.h"
+
+#include "plataforma/Recursos.h"
+#include "shell/CExcepcion.h"
+#include "shell/CSistema.h"
+#include "sonido/CEfectos.h"
+
+namespace {
+// Dos columnas de diez filas dentro del panel del fondo; debajo, los avisos y la ayuda.
+const int X_IZQUIERDA = 28, ANCHO_IZQUIERDA = 240;
+const int X_DERECHA = 308, ANCHO_DERECHA = 304;
+const int Y_FILAS = 76, PASO_FILA = 22;
+const int Y_NOTA = 304, Y_AVISO = 324, Y_RESPUESTA = 350, Y_AYUDA = 432;
+const int ANCHO_AVISOS = 584;
+// Un tick entre vuelta y vuelta: una pulsación de teclado dura muchos más.
+const int SIESTA = 10;
+
+const char* const NOMBRES_ACCIONES[NUM_ACCIONES] = { "Arriba", "Abajo", "Izquierda", "Derecha", "Disparo", "Pausa" };
+const char* const ACCIONES_EN_AVISO[NUM_ACCIONES] = { "arriba", "abajo", "izquierda", "derecha", "disparo", "pausa" };
+
+struct Posicion {
+    int columna, fila;
+};
+
+Posicion posicion(const LineaOpciones& linea)
+{
+    switch (linea.entrada) {
+    case Entrada::VOLUMEN: return { 0, 1 };
+    case Entrada::SILENCIO: return { 0, 2 };
+    case Entrada::MODO: return { 0, 4 };
+    case Entrada::ESCALA:
+    case Entrada::IMAGEN: return { 0, 5 };
+    case Entrada::BOTON_DISPARO: return { 0, 7 };
+    case Entrada::BOTON_INICIO: return { 0, 8 };
+    case Entrada::ZONA_MUERTA: return { 0, 9 };
+    case Entrada::TECLA: return { 1, 1 + linea.accion };
+    case Entrada::SERIE: return { 1, 8 };
+    case Entrada::VOLVER: break;
+    }
+    return { 1, 9 };
+}
+
+int color(int r, int g, int b) { return makecol(r, g, b); }
+int amarillo() { return color(255, 214, 64); }
+int blanco() { return color(255, 255, 255); }
+int verdeClaro() { return color(178, 232, 110); }
+int gris() { return color(150, 158, 168); }
+int naranja() { return color(240, 132, 40); }
+int celeste() { return color(170, 210, 250); }
+
+std::string siNo(bool valor) { return valor ? "sí" : "no"; }
+}
+
+CPantallaOpciones::CPantallaOpciones(const CLetras& letrasDadas) : letras(letrasDadas)
+{
+}
+
+void CPantallaOpciones::ejecutar()
+{
+    BITMAP* fondo = sistema.dispositivosActuales()->cargarImagen(rutaRecurso("graphics/opciones.bmp").c_str());
+    if (!fondo)
+        throw CExcepcion(ERROR_ARCHIVOS);
+    CMenuOpciones menu(sistema.preferencias, sistema.factorVentanaMaximo(), sistema.entrada.hayMando());
+    // El botón que eligió en el menú no elige aquí también.
+    sistema.entrada.retenerBoton();
+    bool dibujada = false, habiaPulsada = false;
+    while (!sistema.cierrePedido()) {
+        sistema.atenderEntrada(menu.espera() != Espera::TECLA);
+        menu.actualizar(sistema.preferencias);
+        if (atender(menu))
+            break;
+        // Nada cambia sin una tecla o un botón: quieta, la pantalla no se
+        // vuelve a dibujar y el proceso solo se despierta a mirar.
+        const bool pulsada = sistema.entrada.algunaPulsada();
+        if (!dibujada || pulsada || habiaPulsada) {
+            dibujar(menu, fondo);
+            sistema.voltearPaginas();
+            dibujada = true;
+        }
+        habiaPulsada = pulsada;
+        sistema.dormir(SIESTA);
+    }
+    destroy_bitmap(fondo);
+    sistema.limpiarPagina();
+}
+
+// Cualquier tecla recién pulsada, para dársela a una acción.
+int CPantallaOpciones::teclaNueva()
+{
+    int nueva = 0;
+    for (int tecla = 1; tecla < KEY_MAX; ++tecla)
+        if (sistema.entrada.pulsacion(tecla) && !nueva)
+            nueva = tecla;
+    return nueva;
+}
+
+bool CPantallaOpciones::atender(CMenuOpciones& menu)
+{
+    CEntrada& entrada = sistema.entrada;
+    Resultado r;
+    if (menu.espera() == Espera::TECLA) {
+        if (const int tecla = teclaNueva())
+            r = menu.tecla(tecla);
+    } else if (menu.espera() == Espera::BOTON) {
+        const int boton = entrada.botonNuevo();
+        if (boton >= 0)
+            r = menu.boton(boton + 1);
+        else if (entrada.pulsacion(KEY_ESC))
+            r = menu.cancelar();
+    } else {
+        entrada.botonNuevo();
+        if (entrada.pulsacion(KEY_UP))
+            menu.mover(-1);
+        if (entrada.pulsacion(KEY_DOWN))
+            menu.mover(1);
+        if (entrada.pulsacion(KEY_LEFT))
+            r = menu.cambiar(-1);
+        if (entrada.pulsacion(KEY_RIGHT))
+            r = menu.cambiar(1);
+        // Las dos se miran siempre: cada una anota cuándo se suelta.
+        bool elegir = entrada.pulsacion(KEY_SPACE);
+        elegir |= entrada.pulsacion(KEY_ENTER);
+        if (elegir)
+            r = menu.elegir();
+        if (entrada.pulsacion(KEY_ESC))
+            r = menu.cancelar();
+    }
+    aplicar(menu, r);
+    return r.volver;
+}
+
+// El sonido se oye al cambiarlo, con un efecto corto.
+void CPantallaOpciones::aplicar(const CMenuOpciones& menu, const Resultado& resultado)
+{
+    if (!resultado.cambio)
+        return;
+    sistema.aplicarPreferencias(menu.valores(), resultado.cual);
+    if (resultado.cual == Ajuste::VOLUMEN || resultado.cual == Ajuste::SILENCIO || resultado.cual == Ajuste::TODOS)
+        efectos.sonar(EFECTO_PREMIO, ANCHO_PAGINA / 2);
+}
+
+void CPantallaOpciones::dibujar(const CMenuOpciones& menu, BITMAP* fondo)
+{
+    blit(fondo, sistema.paginaDibujo, 0, 0, 0, 0, ANCHO_PAGINA, ALTO_PAGINA);
+    encabezado("Sonido", X_IZQUIERDA, Y_FILAS);
+    encabezado("Pantalla", X_IZQUIERDA, Y_FILAS + 3 * PASO_FILA);
+    encabezado("Mando", X_IZQUIERDA, Y_FILAS + 6 * PASO_FILA);
+    encabezado("Teclas", X_DERECHA, Y_FILAS);
+    if (!menu.hayMando())
+        escribirAjustado("No hay ningún mando", X_IZQUIERDA, Y_FILAS + 7 * PASO_FILA, ANCHO_IZQUIERDA, gris(), false);
+    for (int i = 0; i < static_cast<int>(menu.lineas().size()); ++i) {
+        const Posicion p = posicion(menu.lineas()[i]);
+        dibujarLinea(menu, i, p.columna ? X_DERECHA : X_IZQUIERDA, Y_FILAS + p.fila * PASO_FILA,
+                     p.columna ? ANCHO_DERECHA : ANCHO_IZQUIERDA);
+    }
+    letras.escribir(sistema.paginaDibujo, "La partida usa las teclas elegidas aquí (el menú muestra las de serie).",
+                    X_IZQUIERDA, Y_NOTA, gris(), 1);
+    dibujarAvisos(menu);
+    letras.escribir(sistema.paginaDibujo, "Flechas: moverse y cambiar   Espacio o Intro: elegir   Esc: volver",
+                    X_IZQUIERDA, Y_AYUDA, gris(), 1);
+    letras.escribir(sistema.paginaDibujo, "Con el mando: la cruceta mueve y cambia, el botón elige", X_IZQUIERDA,
+                    Y_AYUDA + 14, gris(), 1);
+}
+
+void CPantallaOpciones::encabezado(const char* texto, int x, int y)
+{
+    letras.escribir(sistema.paginaDibujo, texto, x, y, verdeClaro(), 2);
+}
+
+// La elegida, sobre una franja y en amarillo; el valor, a la derecha de su columna.
+void CPantallaOpciones::dibujarLinea(const CMenuOpciones& menu, int indice, int x, int y, int ancho)
+{
+    const LineaOpciones& linea = menu.lineas()[indice];
+    const bool elegida = indice == menu.elegida();
+    if (elegida)
+        rectfill(sistema.paginaDibujo, x - 6, y + 3, x + ancho + 4, y + CLetras::alto(2) + 1, color(40, 96, 56));
+    const int tinta = elegida ? amarillo() : blanco();
+    const std::string rotulo = etiqueta(linea);
+    letras.escribir(sistema.paginaDibujo, rotulo, x, y, tinta, 2);
+    const int xValor = x + CLetras::ancho(rotulo, 2) + CLetras::ANCHO_CELDA * 2;
+    escribirAjustado(valor(menu, linea), xValor, y, x + ancho - xValor, elegida ? amarillo() : celeste(), true);
+}
+
+void CPantallaOpciones::escribirAjustado(const std::string& texto, int x, int y, int ancho, int tinta,
+                                         bool aLaDerecha)
+{
+    const int escala = CLetras::ancho(texto, 2) <= ancho ? 2 : 1;
+    // A 1x la letra baja siete píxeles: queda centrada en la fila de las de 2x.
+    const int dy = escala == 2 ? 0 : 7;
+    const int dx = aLaDerecha ? ancho - CLetras::ancho(texto, escala) : 0;
+    letras.escribir(sistema.paginaDibujo, texto, x + dx, y + dy, tinta, escala);
+}
+
+void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
+{
+    BITMAP* pagina = sistema.paginaDibujo;
+    const std::string accion = menu.lineaElegida().entrada == Entrada::TECLA
+                                   ? ACCIONES_EN_AVISO[menu.lineaElegida().accion] : "";
+    switch (menu.espera()) {
+    case Espera::TECLA:
+        escribirAjustado("Pulsa la tecla para «" + accion + "»", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, amarillo(), false);
+        return;
+    case Espera::BOTON:
+        escribirAjustado("Pulsa un botón del mando (Esc: dejarlo)", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, amarillo(),
+                         false);
+        return;
+    case Espera::PREGUNTA:
+        escribirAjustado("¿Volver a los valores de serie?", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, amarillo(), false);
+        for (int i = 0; i < 2; ++i) {
+            const bool marcada = (i == 0) == menu.respuestaSi();
+            const int x = X_IZQUIERDA + 48 + i * 96;
+            if (marcada)
+                rectfill(pagina, x - 6, Y_RESPUESTA + 3, x + 38, Y_RESPUESTA + CLetras::alto(2) + 1, color(40, 96, 56));
+            letras.escribir(pagina, i == 0 ? "sí" : "no", x, Y_RESPUESTA, marcada ? amarillo() : blanco(), 2);
+        }
+        return;
+    case Espera::NADA: break;
+    }
+    switch (menu.aviso()) {
+    case Aviso::FIJA:
+        escribirAjustado("«" + nombreTecla(menu.datoAviso()) + "» es fija: elige otra tecla", X_IZQUIERDA,
+                         Y_AVISO, ANCHO_AVISOS, naranja(), false);
+        break;
+    case Aviso::CAMBIADAS:
+        escribirAjustado("Cambiadas las teclas de " + accion + " y " + ACCIONES_EN_AVISO[menu.datoAviso()],
+                         X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, verdeClaro(), false);
+        break;
+    case Aviso::DE_SERIE:
+        escribirAjustado("Todo vuelve a los valores de serie", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, verdeClaro(), false);
+        break;
+    case Aviso::NINGUNO: break;
+    }
+}
+
+std::string CPantallaOpciones::etiqueta(const LineaOpciones& linea) const
+{
+    switch (linea.entrada) {
+    case Entrada::VOLUMEN: return "Volumen";
+    case Entrada::SILENCIO: return "Silencio";
+    case Entrada::MODO: return "Modo";
+    case Entrada::ESCALA: return "Escala";
+    case Entrada::IMAGEN: return "Imagen";
+    case Entrada::BOTON_DISPARO: return "Disparo";
+    case Entrada::BOTON_INICIO: return "Inicio";
+    case Entrada::ZONA_MUERTA: return "Zona muerta";
+    case Entrada::TECLA: return NOMBRES_ACCIONES[linea.accion];
+    case Entrada::SERIE: return "Valores de serie";
+    case Entrada::VOLVER: break;
+    }
+    return "Volver";
+}
+
+std::string CPantallaOpciones::valor(const CMenuOpciones& menu, const LineaOpciones& linea) const
+{
+    const Preferencias& p = menu.valores();
+    const bool esperada = &linea == &menu.lineaElegida() && menu.espera() != Espera::NADA;
+    switch (linea.entrada) {
+    case Entrada::VOLUMEN: return "< " + std::to_string(p.volumen) + " >";
+    case Entrada::SILENCIO: return siNo(p.silencio);
+    case Entrada::MODO: return p.completa ? "completa" : "ventana";
+    case Entrada::ESCALA: return "< " + std::to_string(menu.factor()) + "× >";
+    case Entrada::IMAGEN: return p.estirada ? "estirada" : "entera";
+    case Entrada::BOTON_DISPARO: return esperada ? "..." : "botón " + std::to_string(p.botonDisparo);
+    case Entrada::BOTON_INICIO: return esperada ? "..." : "botón " + std::to_string(p.botonInicio);
+    case Entrada::ZONA_MUERTA: return "< " + std::to_string(p.zonaMuerta) + " >";
+    case Entrada::TECLA: return esperada && menu.espera() == Espera::TECLA ? "..." : nombreTecla(p.teclas[linea.accion]);
+    case Entrada::SERIE:
+    case Entrada::VOLVER: break;
+    }
+    return "";
+}
+
+// El nombre que usa el archivo de ajustes.
+std::string CPantallaOpciones::nombreTecla(int tecla) const
+{
+    const char* nombre = sistema.dispositivosActuales()->nombreTecla(tecla);
+    return nombre && *nombre ? nombre : "tecla " + std::to_string(tecla);
+}

@@ -1,0 +1,12 @@
+#include "tools/Escenario.h"
+#include "tools/Lienzo.h"
+#include "tools/Pantallas.h"
+
+// El fondo de las opciones: la charca del menú con su título y un panel
+// vacío; lo que va dentro lo escribe el juego con la hoja de letras.
+void dibujarPantallaOpciones(Lienzo& lienzo)
+{
+    dibujarCharcaNocturna(lienzo, 250, false);
+    lienzo.textoCentradoConSombra("Opciones", ANCHO_PANTALLA / 2, 20, 4, colores::AMARILLO_TITULO);
+    dibujarPanel(lienzo, opciones::X0_PANEL, opciones::Y0_PANEL, opciones::X1_PANEL, opciones::Y1_PANEL);
+}
