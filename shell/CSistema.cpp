@@ -59,6 +59,7 @@ void CSistema::inicializar(CAjustes* ajustesDados)
     cierre.store(false, std::memory_order_relaxed);
     relojParado.store(false, std::memory_order_relaxed);
     focoPerdido.store(false, std::memory_order_relaxed);
+    reposos = 0;
     ajustes = ajustesDados;
     ventana.usarDispositivos(dispositivos);
     volumen.usarDispositivos(dispositivos);
@@ -307,7 +308,11 @@ void CSistema::aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado)
 
 void CSistema::reposo(bool dormido)
 {
-    dispositivos->reposo(dormido);
+    if (!dormido && reposos == 0)
+        return;
+    reposos += dormido ? 1 : -1;
+    if (reposos == (dormido ? 1 : 0))
+        dispositivos->reposo(dormido);
 }
 
 void CSistema::dormir(int milisegundos)
