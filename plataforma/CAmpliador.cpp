@@ -41,13 +41,27 @@ void CAmpliador::preparar(uint32_t rojo, uint32_t verde, uint32_t azul)
     for (int c = 0; c < 65536; ++c)
         colores[c] = componente(getr16(c), rojo) | componente(verdeComoAllegro(c >> _rgb_g_shift_16 & 63), verde) |
                      componente(getb16(c), azul);
+    // Con 8 bits por componente, cada color es la suma de lo que pone su byte
+    // alto y lo que pone el bajo (el verde cae en los dos y se suma).
+    for (int b = 0; b < 256; ++b) {
+        porByteAlto[b] = colores[b << 8];
+        porByteBajo[b] = colores[b];
+    }
+    porBytes = true;
+    for (int c = 0; c < 65536 && porBytes; ++c)
+        porBytes = colores[c] == porByteAlto[c >> 8] + porByteBajo[c & 0xFF];
+}
+
+// Dos tablas de 1 KB caben en la caché más cercana; la de 65536 colores, no.
+uint32_t CAmpliador::convertir(uint16_t c) const
+{
+    return porBytes ? porByteAlto[c >> 8] + porByteBajo[c & 0xFF] : colores[c];
 }
 
 // Fila a fila: la primera de cada cuadrado se convierte y las demás son
 // copias de ella. 1x y 2x, los que se usan, con su propio bucle.
 void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const
 {
-    const uint32_t* tabla = colores.data();
     const int ancho = pagina->w;
     for (int y = 0; y < pagina->h; ++y) {
         const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]);
@@ -55,14 +69,14 @@ void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int fac
         uint32_t* fila = reinterpret_cast<uint32_t*>(primera);
         if (factor == 1) {
             for (int x = 0; x < ancho; ++x)
-                fila[x] = tabla[origen[x]];
+                fila[x] = convertir(origen[x]);
         } else if (factor == 2) {
             for (int x = 0; x < ancho; ++x)
-                fila[2 * x] = fila[2 * x + 1] = tabla[origen[x]];
+                fila[2 * x] = fila[2 * x + 1] = convertir(origen[x]);
         } else {
             for (int x = 0; x < ancho; ++x)
                 for (int k = 0; k < factor; ++k)
-                    *fila++ = tabla[origen[x]];
+                    *fila++ = convertir(origen[x]);
         }
         for (int k = 1; k < factor; ++k)
             std::memcpy(primera + static_cast<ptrdiff_t>(k) * pasoFila, primera, sizeof(uint32_t) * ancho * factor);
@@ -72,7 +86,6 @@ void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int fac
 // Cada fila de destino que sale de la misma de la página es copia de la anterior.
 void CAmpliador::estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const
 {
-    const uint32_t* tabla = colores.data();
     if (columnas.size() != static_cast<size_t>(ancho) || anchoPagina != pagina->w) {
         columnas.resize(static_cast<size_t>(ancho));
         for (int x = 0; x < ancho; ++x)
@@ -90,7 +103,7 @@ void CAmpliador::estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int anc
         const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[origenY]);
         uint32_t* pixel = reinterpret_cast<uint32_t*>(fila);
         for (int x = 0; x < ancho; ++x)
-            pixel[x] = tabla[origen[columnas[x]]];
+            pixel[x] = convertir(origen[columnas[x]]);
         anterior = origenY;
     }
 }

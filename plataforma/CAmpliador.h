@@ -26,7 +26,11 @@ public:
     void estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const;
 
 private:
+    uint32_t convertir(uint16_t color) const;
+
     std::vector<uint32_t> colores;
+    uint32_t porByteAlto[256] = {}, porByteBajo[256] = {};
+    bool porBytes = false;
     // La columna de la página de cada columna estirada, para el ancho de la
     // última vez: cada cuadro usa la misma y no se vuelve a calcular.
     mutable std::vector<int> columnas;
