@@ -182,7 +182,7 @@ int main()
     BITMAP* doble = create_bitmap(1280, 960);
     CDispositivosAllegro dispositivos;
     std::vector<Presentacion> maneras = {
-        { "el juego a 1x (blit a screen)", 1, [&](BITMAP* p) { dispositivos.presentar(p); }, {}, {} },
+        { "el juego a 1x (tabla de colores a la imagen X)", 1, [&](BITMAP* p) { dispositivos.presentar(p); }, {}, {} },
         { "el juego a 2x (tabla de colores a la imagen X)", 2, [&](BITMAP* p) { dispositivos.presentar(p); }, {}, {} },
         { "2x con stretch_blit a screen", 2, [](BITMAP* p) { stretch_blit(p, screen, 0, 0, 640, 480, 0, 0, 1280, 960); },
           {}, {} },
