@@ -246,7 +246,6 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
 // píxel a píxel, y cuesta el doble. Si la ventana no lo admite, Allegro.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
-    atenderVentanaEnReposo();
     if (ampliadorListo && volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
         return;
     if (modo.factor == 1 && !modo.estirada)

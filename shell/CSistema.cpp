@@ -59,7 +59,6 @@ void CSistema::inicializar(CAjustes* ajustesDados)
     cierre.store(false, std::memory_order_relaxed);
     relojParado.store(false, std::memory_order_relaxed);
     focoPerdido.store(false, std::memory_order_relaxed);
-    reposos = 0;
     ajustes = ajustesDados;
     ventana.usarDispositivos(dispositivos);
     volumen.usarDispositivos(dispositivos);
@@ -308,11 +307,7 @@ void CSistema::aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado)
 
 void CSistema::reposo(bool dormido)
 {
-    if (!dormido && reposos == 0)
-        return;
-    reposos += dormido ? 1 : -1;
-    if (reposos == (dormido ? 1 : 0))
-        dispositivos->reposo(dormido);
+    dispositivos->reposo(dormido);
 }
 
 void CSistema::dormir(int milisegundos)

@@ -98,9 +98,7 @@ public:
     // El mayor factor de ventana que cabe en el escritorio.
     int factorVentanaMaximo() const { return ventana.factorMaximo(); }
     void dormir(int milisegundos);
-    // Mientras dura, el proceso solo se despierta en sus siestas y sus
-    // esperas, y atiende la ventana entonces y al presentar. Se anida: la
-    // pausa, dentro de una partida que ya reposa, no la despierta al acabar.
+    // Mientras dura, el proceso solo se despierta en sus siestas.
     void reposo(bool dormido);
 
     // Con el reloj parado el temporizador sigue llamando, pero los ticks no
@@ -138,7 +136,6 @@ private:
     bool temporizadorInstalado;
     std::atomic<bool> cierre;
     std::atomic<bool> relojParado;
-    int reposos = 0;
     std::atomic<bool> focoPerdido;
     bool cuadroFijado;
     uint32_t ticksCuadro;

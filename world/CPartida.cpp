@@ -35,15 +35,8 @@ void CPartida::jugarFase()
     jugarFase(relojYTeclado);
 }
 
-// En la partida el proceso reposa: la ventana se atiende una vez por cuadro,
-// al esperar el tick y al presentar, y no desde el hilo de Allegro que la
-// sondea cien veces por segundo. Con un error a medias, despierta igual.
 void CPartida::jugarFase(COrigenCuadros& origenDado)
 {
-    struct EnReposo {
-        EnReposo() { sistema.reposo(true); }
-        ~EnReposo() { sistema.reposo(false); }
-    } enReposo;
     origen = &origenDado;
     empezar();
     do
