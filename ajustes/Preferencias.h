@@ -27,9 +27,9 @@ struct Preferencias {
     int zonaMuerta = 48;
     int teclas[NUM_ACCIONES] = { KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_SPACE, KEY_P };
 
-    static const int ESCALA_MAXIMA = 16;
-    static const int VOLUMEN_MAXIMO = 10;
-    static const int BOTONES_MAXIMOS = 32;
+    static constexpr int ESCALA_MAXIMA = 16;
+    static constexpr int VOLUMEN_MAXIMO = 10;
+    static constexpr int BOTONES_MAXIMOS = 32;
 };
 
 #endif

@@ -13,10 +13,10 @@
 // las mayúsculas encima. Se escriben en cualquier color, a 1x, 2x o 3x.
 class CLetras {
 public:
-    static const int COLUMNAS = 16, FILAS = 12;
-    static const int ANCHO_CELDA = 8, ALTO_CELDA = 11;
-    static const int ANCHO_HOJA = COLUMNAS * ANCHO_CELDA, ALTO_HOJA = FILAS * ALTO_CELDA;
-    static const int ESCALA_MAXIMA = 3;
+    static constexpr int COLUMNAS = 16, FILAS = 12;
+    static constexpr int ANCHO_CELDA = 8, ALTO_CELDA = 11;
+    static constexpr int ANCHO_HOJA = COLUMNAS * ANCHO_CELDA, ALTO_HOJA = FILAS * ALTO_CELDA;
+    static constexpr int ESCALA_MAXIMA = 3;
 
     CLetras();
     ~CLetras();

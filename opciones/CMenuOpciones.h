@@ -34,7 +34,7 @@ struct Resultado {
 // operación es lo que hace una tecla o un botón.
 class CMenuOpciones {
 public:
-    static const int PASO_ZONA_MUERTA = 8;
+    static constexpr int PASO_ZONA_MUERTA = 8;
 
     CMenuOpciones(const Preferencias& actuales, int factorMaximo, bool hayMando);
 

@@ -30,7 +30,7 @@ enum Efecto {
 class CEfectos {
 public:
     // Más copias de un mismo efecto en un tick no se oirían distintas: solo suman ruido.
-    static const int COPIAS_POR_TICK = 2;
+    static constexpr int COPIAS_POR_TICK = 2;
 
     CEfectos();
 
