@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # El bucle de la partida va a un cuadro por tick de 10 ms: el medidor del
-# marcador lee 99-101 cuadros por segundo (en capturas a los ~3, 6 y 10 s),
+# marcador lee 99-101 cuadros por segundo (una lectura de 97-98 se admite) (en capturas a los ~3, 6 y 10 s),
 # la ventana recibe 95-105 cuadros por segundo de reloj y el juego no gasta
 # más del 15 % de un núcleo mientras juega. Con PANTALLA_XVFB y
 # VENTANA_ESPERADA, lo mismo con la ventana ampliada.
@@ -45,12 +45,19 @@ read -r _ cuadros _ menores _ ms < "$TRABAJO/cuadros.txt"
 # Se leen y se informan las tres lecturas y la CPU antes de juzgar nada.
 # Con la máquina cargada el juego pierde cuadros; queda constancia.
 paso "carga media de la máquina: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) núcleos)"
+# Una parada de la máquina de 20-30 ms (se ve en las virtuales de dos núcleos)
+# hace que el temporizador dé dos o tres ticks seguidos, y ese segundo el
+# medidor marca 97-98 sin que el bucle falle: se admite una, no más.
 fuera=""
+tropiezos=0
 for i in 0 1 2; do
     ips=$(leerNumero "$JUEGO/snap$i.bmp" 368)
     paso "medidor en snap$i.bmp: $ips"
     if ! [[ "$ips" =~ ^[0-9]{3}$ ]]; then
         fuera+=" snap$i.bmp ilegible ('$ips');"
+    elif [ $((10#$ips)) -ge 97 ] && [ $((10#$ips)) -le 98 ] && [ $tropiezos -eq 0 ]; then
+        tropiezos=1
+        paso "snap$i.bmp: un tropiezo de la máquina, se admite uno"
     elif [ $((10#$ips)) -lt 99 ] || [ $((10#$ips)) -gt 101 ]; then
         fuera+=" snap$i.bmp marca $ips;"
     fi
