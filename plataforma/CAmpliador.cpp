@@ -58,14 +58,20 @@ uint32_t CAmpliador::convertir(uint16_t c) const
     return porBytes ? porByteAlto[c >> 8] + porByteBajo[c & 0xFF] : colores[c];
 }
 
-// Fila a fila: la primera de cada cuadrado se convierte y las demás son
-// copias de ella. 1x y 2x, los que se usan, con su propio bucle.
 void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const
 {
-    const int ancho = pagina->w;
-    for (int y = 0; y < pagina->h; ++y) {
-        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]);
-        uint8_t* primera = destino + static_cast<ptrdiff_t>(y) * factor * pasoFila;
+    ampliar(pagina, destino, pasoFila, factor, { 0, 0, pagina->w, pagina->h });
+}
+
+// Fila a fila: la primera de cada cuadrado se convierte y las demás son
+// copias de ella. 1x y 2x, los que se usan, con su propio bucle.
+void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor, const Zona& zona) const
+{
+    const int ancho = zona.ancho;
+    for (int y = zona.y; y < zona.y + zona.alto; ++y) {
+        const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]) + zona.x;
+        uint8_t* primera =
+            destino + static_cast<ptrdiff_t>(y) * factor * pasoFila + sizeof(uint32_t) * zona.x * factor;
         uint32_t* fila = reinterpret_cast<uint32_t*>(primera);
         if (factor == 1) {
             for (int x = 0; x < ancho; ++x)

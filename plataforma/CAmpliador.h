@@ -3,6 +3,8 @@
 
 #include <allegro.h>
 
+#include "plataforma/CCambiosPagina.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +23,8 @@ public:
     // Cada píxel de la página (de 16 bits) en un cuadrado de factor x factor.
     // destino es la esquina de arriba a la izquierda; pasoFila, en bytes.
     void ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor) const;
+    // Solo la zona de la página, a su sitio dentro de la página ampliada.
+    void ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor, const Zona& zona) const;
     // La página a ancho x alto, píxel más cercano: sin emborronar, aunque
     // unas columnas y filas salgan una vez más anchas que otras.
     void estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const;

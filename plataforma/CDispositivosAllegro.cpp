@@ -139,6 +139,7 @@ int CDispositivosAllegro::fijarModoGrafico(int intento, const ModoPantalla& nuev
     if (modo.completa)
         pedirPantallaCompletaX11(true);
     ampliadorListo = prepararAmpliadorX11(ampliador);
+    cambios.olvidar();
     return 0;
 }
 
@@ -243,11 +244,13 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
 
 // El volcado propio a cualquier factor, también a 1x: el blit de Allegro a la
 // ventana copia la página a su pantalla de 16 bits y luego la convierte
-// píxel a píxel, y cuesta el doble. Si la ventana no lo admite, Allegro.
+// píxel a píxel, y cuesta el doble. Si la ventana no lo admite, Allegro, y
+// lo que muestra la ventana ya no es lo anotado.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
-    if (ampliadorListo && volcarAmpliadaX11(pagina, ampliador, modo, origenX, origenY))
+    if (ampliadorListo && volcarAmpliadaX11(pagina, ampliador, cambios, modo, origenX, origenY))
         return;
+    cambios.olvidar();
     if (modo.factor == 1 && !modo.estirada)
         blit(pagina, screen, 0, 0, origenX, origenY, pagina->w, pagina->h);
     else

@@ -63,6 +63,8 @@ private:
     // Dónde va la esquina de la página ampliada: fuera de 0,0 solo en pantalla completa.
     int origenX = 0, origenY = 0;
     CAmpliador ampliador;
+    // Lo que muestra la ventana, para mandarle solo lo que cambia.
+    CCambiosPagina cambios;
     // Falso si la ventana no admite el volcado propio y amplía Allegro.
     bool ampliadorListo = false;
     // Nulo si faltaba o estaba roto: la ventana se queda sin icono.

@@ -144,9 +144,26 @@ bool prepararAmpliadorX11(CAmpliador& ampliador)
     return true;
 }
 
+namespace {
+
+void mandarZona(XImage* imagen, int x, int y, int ancho, int alto)
+{
+#ifdef ALLEGRO_XWINDOWS_WITH_SHM
+    if (_xwin.use_shm)
+        XShmPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto, False);
+    else
+#endif
+        XPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto);
+}
+
+}
+
 // Con memoria compartida el servidor lee la imagen sin copia; no se espera
-// a que acabe: a lo sumo, un cuadro mezclado con el siguiente.
-bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPantalla& modo, int x, int y)
+// a que acabe: a lo sumo, un cuadro mezclado con el siguiente. Cada zona se
+// manda después de escribirla, así que lo último que el servidor lee de
+// ella es siempre lo último que se escribió.
+bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, CCambiosPagina& cambios, const ModoPantalla& modo,
+                       int x, int y)
 {
     if (!imagenUtil())
         return false;
@@ -156,16 +173,17 @@ bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPa
         return false;
     XLOCK();
     uint8_t* esquina = reinterpret_cast<uint8_t*>(imagen->data) + y * imagen->bytes_per_line + x * 4;
-    if (modo.estirada)
+    if (modo.estirada) {
         ampliador.estirar(pagina, esquina, imagen->bytes_per_line, ancho, alto);
-    else
-        ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, modo.factor);
-#ifdef ALLEGRO_XWINDOWS_WITH_SHM
-    if (_xwin.use_shm)
-        XShmPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto, False);
-    else
-#endif
-        XPutImage(_xwin.display, _xwin.window, _xwin.gc, imagen, x, y, x, y, ancho, alto);
+        mandarZona(imagen, x, y, ancho, alto);
+        cambios.olvidar();
+    } else {
+        const int f = modo.factor;
+        for (const Zona& zona : cambios.cambios(pagina)) {
+            ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, f, zona);
+            mandarZona(imagen, x + zona.x * f, y + zona.y * f, zona.ancho * f, zona.alto * f);
+        }
+    }
     XFlush(_xwin.display);
     XUNLOCK();
     return true;
@@ -203,7 +221,7 @@ bool prepararAmpliadorX11(CAmpliador&)
     return false;
 }
 
-bool volcarAmpliadaX11(BITMAP*, const CAmpliador&, const ModoPantalla&, int, int)
+bool volcarAmpliadaX11(BITMAP*, const CAmpliador&, CCambiosPagina&, const ModoPantalla&, int, int)
 {
     return false;
 }

@@ -44,7 +44,9 @@ bool prepararAmpliadorX11(CAmpliador& ampliador);
 
 // La página ampliada, en (x, y) de la ventana, directamente en la imagen X
 // que Allegro manda al servidor (la misma con la que repinta la ventana
-// cuando se destapa). Falso si no se pudo, y la página no se ha mostrado.
-bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, const ModoPantalla& modo, int x, int y);
+// cuando se destapa): a un factor entero, solo lo que cambió desde la
+// anterior. Falso si no se pudo, y la página no se ha mostrado.
+bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, CCambiosPagina& cambios, const ModoPantalla& modo,
+                       int x, int y);
 
 #endif

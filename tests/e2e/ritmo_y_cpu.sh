@@ -39,7 +39,7 @@ cpu1=$(cpuJuego)
 t1=$(date +%s%N)
 kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó durante la partida"
 wait "$contador" || fallar "contar-cuadros falló: $(cat "$TRABAJO/cuadros.txt")"
-read -r _ cuadros _ menores _ ms < "$TRABAJO/cuadros.txt"
+read -r _ cuadros _ zonas _ ms < "$TRABAJO/cuadros.txt"
 [[ $cuadros =~ ^[0-9]+$ && $ms =~ ^[0-9]+$ ]] || fallar "contar-cuadros dijo '$(cat "$TRABAJO/cuadros.txt")'"
 
 # Se leen y se informan las tres lecturas y la CPU antes de juzgar nada.
@@ -68,7 +68,7 @@ porcentaje=$(awk -v c=$((cpu1 - cpu0)) -v hz="$HZ" -v ns=$((t1 - t0)) \
 paso "CPU del juego: $((cpu1 - cpu0)) ticks de $HZ Hz en $(( (t1 - t0) / 1000000 )) ms = $porcentaje % de un núcleo"
 
 por_segundo=$(awk -v c="$cuadros" -v ms="$ms" 'BEGIN { printf "%.1f", 1000 * c / ms }')
-paso "la ventana recibió $cuadros cuadros en $ms ms de reloj: $por_segundo por segundo ($menores pintadas menores)"
+paso "la ventana recibió $cuadros cuadros en $ms ms de reloj: $por_segundo por segundo (en $zonas zonas)"
 
 awk -v f="$por_segundo" 'BEGIN { exit !(f >= 95 && f <= 105) }' ||
     fallar "la ventana recibe $por_segundo cuadros por segundo de reloj, no 95-105 (carga $(cut -d' ' -f1 /proc/loadavg))"
