@@ -5,10 +5,12 @@
 
 namespace {
 
-// Se compara por bloques de 32 píxeles en bandas de 16 filas: una zona por
-// tramo de bloques de la banda, pocas peticiones al servidor por cuadro.
+// Se compara por bloques de 32 píxeles en bandas de 8 filas: una zona por
+// tramo de bloques de la banda. Con bandas de 16 o 32 se manda de más y
+// cuesta más al juego y al servidor que las peticiones que se ahorran; con
+// 2 o 4, al revés.
 const int BLOQUE = 32;
-const int BANDA = 16;
+const int BANDA = 8;
 // Dos tramos con menos de estos bloques limpios entre ellos van en una zona:
 // mandar un poco de más cuesta menos que otra petición.
 const int HUECO = 2;

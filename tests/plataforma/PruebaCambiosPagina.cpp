@@ -19,7 +19,7 @@ struct Caso {
     std::vector<Zona> esperadas;
 };
 
-// Bloques de 32 píxeles en bandas de 16 filas; 70 de ancho deja un último
+// Bloques de 32 píxeles en bandas de 8 filas; 70 de ancho deja un último
 // bloque de 6.
 TEST(PruebaCambiosPagina, SoloVuelveLoQueCambioPorBloquesYBandas)
 {
@@ -31,9 +31,9 @@ TEST(PruebaCambiosPagina, SoloVuelveLoQueCambioPorBloquesYBandas)
     const std::vector<Caso> casos = {
         { "un píxel", { { 40, 3 } }, { { 32, 3, 32, 1 } } },
         { "el bloque corto del borde", { { 69, 39 } }, { { 64, 39, 6, 1 } } },
-        { "dos filas de una banda", { { 1, 17 }, { 2, 30 } }, { { 0, 17, 32, 14 } } },
+        { "dos filas de una banda", { { 1, 17 }, { 2, 22 } }, { { 0, 17, 32, 6 } } },
         { "un bloque limpio en medio no parte la zona", { { 0, 5 }, { 65, 5 } }, { { 0, 5, 70, 1 } } },
-        { "cada banda la suya", { { 0, 15 }, { 0, 16 } }, { { 0, 15, 32, 1 }, { 0, 16, 32, 1 } } },
+        { "cada banda la suya", { { 0, 7 }, { 0, 8 } }, { { 0, 7, 32, 1 }, { 0, 8, 32, 1 } } },
     };
     for (const Caso& caso : casos) {
         for (auto [x, y] : caso.pixeles)
