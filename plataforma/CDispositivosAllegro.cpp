@@ -5,6 +5,7 @@
 #include <string>
 
 #include "plataforma/CCapaConfig.h"
+#include "plataforma/CHiloFondo.h"
 #include "plataforma/Dialogo.h"
 #include "plataforma/Escala.h"
 #include "plataforma/ImagenBmp.h"
@@ -77,6 +78,8 @@ int CDispositivosAllegro::iniciarAllegro()
     nombrarVentanaX11();
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
+    // Antes del sonido y del mando, que se apuntan al hilo de fondo que haya.
+    CHiloFondo::sustituir(atenderEventosX11);
     set_window_title(TITULO);
     icono = cargarIcono();
     return 0;
@@ -289,9 +292,9 @@ void CDispositivosAllegro::instalarAvisoCierre(void (*aviso)())
     set_close_button_callback(aviso ? cerrarYAvisar : nullptr);
 }
 
-// El hilo de fondo de Allegro sondea la ventana cien veces por segundo, y
-// eso solo ya pasa del 2 % de un núcleo. En reposo se le cierra el paso y
-// los eventos de la ventana se atienden aquí, una vez por siesta.
+// En reposo el hilo de fondo no llama a nada, ni al sonido ni a la ventana,
+// y no despierta: los eventos de la ventana se atienden aquí, una vez por
+// siesta.
 void CDispositivosAllegro::reposo(bool dormido)
 {
 #ifndef _WIN32

@@ -134,6 +134,16 @@ void asentarVentanaX11(bool conFoco)
     _xwin_handle_input();
 }
 
+// Lo que Allegro dibuja en su ventana (al destaparse, o si el volcado es el
+// suyo) espera en el búfer de Xlib a que alguien lo mande.
+void atenderEventosX11()
+{
+    XLOCK();
+    if (_xwin.display && XEventsQueued(_xwin.display, QueuedAfterFlush) > 0)
+        _xwin_handle_input();
+    XUNLOCK();
+}
+
 bool prepararAmpliadorX11(CAmpliador& ampliador)
 {
     if (!imagenUtil())
@@ -213,6 +223,10 @@ bool tieneFocoX11()
 }
 
 void asentarVentanaX11(bool)
+{
+}
+
+void atenderEventosX11()
 {
 }
 

@@ -38,6 +38,12 @@ bool tieneFocoX11();
 // que el foco perdido en el cambio se anote ahora y no más tarde.
 void asentarVentanaX11(bool conFoco);
 
+// Para el hilo de fondo, cien veces por segundo: Allegro atiende la ventana
+// solo si el servidor ha mandado algo. Mirarlo no espera respuesta del
+// servidor, como sí haría el XSync de Allegro; antes manda lo pendiente, que
+// era lo otro que hacía ese XSync.
+void atenderEventosX11();
+
 // Prepara el ampliador para los píxeles de la ventana; falso si la ventana
 // no es una de X con píxeles de 32 bits en el orden de esta máquina.
 bool prepararAmpliadorX11(CAmpliador& ampliador);
