@@ -29,13 +29,14 @@ foto() {
 }
 
 # Los hilos se llaman todos como el proceso: se nombran por orden de
-# nacimiento. Allegro crea primero el de X (eventos y entrada; el suelo, sin
-# reloj, solo tiene ese) y, con install_timer, el del reloj.
+# nacimiento. Allegro crea primero su hilo de fondo (eventos de X; el suelo,
+# sin reloj, solo tiene ese), que el juego cambia en seguida por el suyo
+# (plataforma/CHiloFondo: X y sonido), y, con install_timer, el del reloj.
 nombreHilo() {
     local orden=$1 hilo=$2
     case $orden in
         1) echo "principal ($hilo)" ;;
-        2) echo "de X, de Allegro ($hilo)" ;;
+        2) echo "de fondo, X y sonido ($hilo)" ;;
         3) echo "reloj de Allegro ($hilo)" ;;
         *) echo "otro ($hilo)" ;;
     esac
