@@ -64,28 +64,40 @@ void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int fac
 }
 
 // Fila a fila: la primera de cada cuadrado se convierte y las demás son
-// copias de ella. 1x y 2x, los que se usan, con su propio bucle.
+// copias de ella.
 void CAmpliador::ampliar(BITMAP* pagina, uint8_t* destino, int pasoFila, int factor, const Zona& zona) const
 {
-    const int ancho = zona.ancho;
     for (int y = zona.y; y < zona.y + zona.alto; ++y) {
         const uint16_t* origen = reinterpret_cast<const uint16_t*>(pagina->line[y]) + zona.x;
         uint8_t* primera =
             destino + static_cast<ptrdiff_t>(y) * factor * pasoFila + sizeof(uint32_t) * zona.x * factor;
-        uint32_t* fila = reinterpret_cast<uint32_t*>(primera);
-        if (factor == 1) {
-            for (int x = 0; x < ancho; ++x)
-                fila[x] = convertir(origen[x]);
-        } else if (factor == 2) {
-            for (int x = 0; x < ancho; ++x)
-                fila[2 * x] = fila[2 * x + 1] = convertir(origen[x]);
-        } else {
-            for (int x = 0; x < ancho; ++x)
-                for (int k = 0; k < factor; ++k)
-                    *fila++ = convertir(origen[x]);
-        }
+        if (porBytes)
+            convertirFila(origen, reinterpret_cast<uint32_t*>(primera), zona.ancho, factor,
+                          [this](uint16_t c) { return porByteAlto[c >> 8] + porByteBajo[c & 0xFF]; });
+        else
+            convertirFila(origen, reinterpret_cast<uint32_t*>(primera), zona.ancho, factor,
+                          [this](uint16_t c) { return colores[c]; });
         for (int k = 1; k < factor; ++k)
-            std::memcpy(primera + static_cast<ptrdiff_t>(k) * pasoFila, primera, sizeof(uint32_t) * ancho * factor);
+            std::memcpy(primera + static_cast<ptrdiff_t>(k) * pasoFila, primera,
+                        sizeof(uint32_t) * zona.ancho * factor);
+    }
+}
+
+// La tabla se elige fuera del bucle: dentro, el compilador la volvía a
+// mirar en cada píxel. 1x y 2x, los que se usan, con su propio bucle.
+template <typename Convertir>
+void CAmpliador::convertirFila(const uint16_t* origen, uint32_t* fila, int ancho, int factor, Convertir convertir)
+{
+    if (factor == 1) {
+        for (int x = 0; x < ancho; ++x)
+            fila[x] = convertir(origen[x]);
+    } else if (factor == 2) {
+        for (int x = 0; x < ancho; ++x)
+            fila[2 * x] = fila[2 * x + 1] = convertir(origen[x]);
+    } else {
+        for (int x = 0; x < ancho; ++x)
+            for (int k = 0; k < factor; ++k)
+                *fila++ = convertir(origen[x]);
     }
 }
 

@@ -31,6 +31,8 @@ public:
 
 private:
     uint32_t convertir(uint16_t color) const;
+    template <typename Convertir>
+    static void convertirFila(const uint16_t* origen, uint32_t* fila, int ancho, int factor, Convertir convertir);
 
     std::vector<uint32_t> colores;
     uint32_t porByteAlto[256] = {}, porByteBajo[256] = {};

@@ -25,6 +25,7 @@ const uint16_t* filaDe(BITMAP* pagina, int y)
 const std::vector<Zona>& CCambiosPagina::cambios(BITMAP* pagina)
 {
     zonas.clear();
+    trozosCambiados.clear();
     if (!anotada || pagina->w != ancho || pagina->h != alto) {
         ancho = pagina->w;
         alto = pagina->h;
@@ -33,6 +34,7 @@ const std::vector<Zona>& CCambiosPagina::cambios(BITMAP* pagina)
             std::memcpy(&vista[static_cast<size_t>(y) * ancho], filaDe(pagina, y), sizeof(uint16_t) * ancho);
         anotada = true;
         zonas.push_back({ 0, 0, ancho, alto });
+        trozosCambiados = zonas;
         return zonas;
     }
     for (int inicio = 0; inicio < alto; inicio += BANDA) {
@@ -40,42 +42,44 @@ const std::vector<Zona>& CCambiosPagina::cambios(BITMAP* pagina)
         bloquesSucios.assign((ancho + BLOQUE - 1) / BLOQUE, 0);
         int primera = -1, ultima = -1;
         for (int y = inicio; y < fin; ++y)
-            if (marcarBloques(filaDe(pagina, y), &vista[static_cast<size_t>(y) * ancho])) {
+            if (marcarBloques(filaDe(pagina, y), &vista[static_cast<size_t>(y) * ancho], y)) {
                 if (primera < 0)
                     primera = y;
                 ultima = y;
             }
         if (primera >= 0)
-            anotarBanda(pagina, primera, ultima);
+            anotarBanda(primera, ultima);
     }
     return zonas;
 }
 
-// Verdadero si la fila cambió; marca en qué bloques. Casi la mitad de las
-// filas no cambia, y una sola comparación las despacha.
-bool CCambiosPagina::marcarBloques(const uint16_t* fila, const uint16_t* vistaFila)
+// Verdadero si la fila cambió; marca en qué bloques y los pasa ya a lo
+// visto. Casi la mitad de las filas no cambia, y una sola comparación las
+// despacha.
+bool CCambiosPagina::marcarBloques(const uint16_t* fila, uint16_t* vistaFila, int y)
 {
     if (std::memcmp(fila, vistaFila, sizeof(uint16_t) * ancho) == 0)
         return false;
     for (size_t b = 0; b < bloquesSucios.size(); ++b) {
         const int x = static_cast<int>(b) * BLOQUE, n = std::min(BLOQUE, ancho - x);
-        if (!bloquesSucios[b] && std::memcmp(fila + x, vistaFila + x, sizeof(uint16_t) * n) != 0)
+        if (std::memcmp(fila + x, vistaFila + x, sizeof(uint16_t) * n) != 0) {
+            std::memcpy(vistaFila + x, fila + x, sizeof(uint16_t) * n);
+            trozosCambiados.push_back({ x, y, n, 1 });
             bloquesSucios[b] = 1;
+        }
     }
     return true;
 }
 
 // Una zona por tramo de bloques sucios, de la primera a la última fila que
-// cambió en la banda, y lo que cubre pasa a lo visto.
-void CCambiosPagina::anotarBanda(BITMAP* pagina, int primera, int ultima)
+// cambió en la banda.
+void CCambiosPagina::anotarBanda(int primera, int ultima)
 {
     const int bloques = static_cast<int>(bloquesSucios.size());
     int desde = -1, hasta = -1;
     auto cerrar = [&]() {
-        const int x = desde * BLOQUE, n = std::min(hasta * BLOQUE, ancho) - x;
-        zonas.push_back({ x, primera, n, ultima - primera + 1 });
-        for (int y = primera; y <= ultima; ++y)
-            std::memcpy(&vista[static_cast<size_t>(y) * ancho + x], filaDe(pagina, y) + x, sizeof(uint16_t) * n);
+        const int x = desde * BLOQUE;
+        zonas.push_back({ x, primera, std::min(hasta * BLOQUE, ancho) - x, ultima - primera + 1 });
     };
     for (int b = 0; b < bloques; ++b) {
         if (!bloquesSucios[b])

@@ -21,17 +21,20 @@ public:
     // anotadas como vistas. La primera vez, tras olvidar o si cambia el
     // tamaño, una sola con la página entera.
     const std::vector<Zona>& cambios(BITMAP* pagina);
+    // De la última llamada, los trozos de fila (de hasta 32 píxeles) que de
+    // verdad cambiaron, dentro de las zonas: lo único que hay que convertir.
+    const std::vector<Zona>& trozos() const { return trozosCambiados; }
     // La ventana ya no muestra lo anotado: la próxima página va entera.
     void olvidar() { anotada = false; }
 
 private:
-    bool marcarBloques(const uint16_t* fila, const uint16_t* vista);
-    void anotarBanda(BITMAP* pagina, int primera, int ultima);
+    bool marcarBloques(const uint16_t* fila, uint16_t* vista, int y);
+    void anotarBanda(int primera, int ultima);
 
     std::vector<uint16_t> vista;
     int ancho = 0, alto = 0;
     bool anotada = false;
-    std::vector<Zona> zonas;
+    std::vector<Zona> zonas, trozosCambiados;
     // Los bloques de la banda en curso que cambiaron en alguna de sus filas.
     std::vector<uint8_t> bloquesSucios;
 };

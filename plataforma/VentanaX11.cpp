@@ -189,10 +189,11 @@ bool volcarAmpliadaX11(BITMAP* pagina, const CAmpliador& ampliador, CCambiosPagi
         cambios.olvidar();
     } else {
         const int f = modo.factor;
-        for (const Zona& zona : cambios.cambios(pagina)) {
-            ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, f, zona);
+        const std::vector<Zona>& zonas = cambios.cambios(pagina);
+        for (const Zona& trozo : cambios.trozos())
+            ampliador.ampliar(pagina, esquina, imagen->bytes_per_line, f, trozo);
+        for (const Zona& zona : zonas)
             mandarZona(imagen, x + zona.x * f, y + zona.y * f, zona.ancho * f, zona.alto * f);
-        }
     }
     XFlush(_xwin.display);
     XUNLOCK();

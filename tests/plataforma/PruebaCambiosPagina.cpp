@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -46,8 +47,9 @@ TEST(PruebaCambiosPagina, SoloVuelveLoQueCambioPorBloquesYBandas)
     destroy_bitmap(pagina);
 }
 
-// Lo que importa: una ventana que solo recibe las zonas, ampliadas a 2x,
-// queda igual que si recibiera la página entera, cuadro tras cuadro.
+// Lo que importa: una ventana que solo recibe los trozos cambiados, ampliados
+// a 2x, queda igual que si recibiera la página entera, cuadro tras cuadro, y
+// cada trozo va en alguna zona de las que se mandan.
 TEST(PruebaCambiosPagina, LaVentanaConSoloLasZonasQuedaComoLaPaginaEntera)
 {
     const int ANCHO = 200, ALTO = 90, FACTOR = 2, PASO = ANCHO * FACTOR * 4;
@@ -63,8 +65,13 @@ TEST(PruebaCambiosPagina, LaVentanaConSoloLasZonasQuedaComoLaPaginaEntera)
             const int x = azar() % ANCHO, y = azar() % ALTO;
             rectfill(pagina, x, y, x + azar() % 40, y + azar() % 3, makecol(azar() % 256, azar() % 256, 9));
         }
-        for (const Zona& zona : cambios.cambios(pagina))
-            ampliador.ampliar(pagina, ventana.data(), PASO, FACTOR, zona);
+        const std::vector<Zona>& zonas = cambios.cambios(pagina);
+        for (const Zona& t : cambios.trozos()) {
+            ampliador.ampliar(pagina, ventana.data(), PASO, FACTOR, t);
+            EXPECT_TRUE(std::any_of(zonas.begin(), zonas.end(), [&](const Zona& z) {
+                return t.x >= z.x && t.y >= z.y && t.x + t.ancho <= z.x + z.ancho && t.y + t.alto <= z.y + z.alto;
+            })) << "un trozo que no se manda, cuadro " << cuadro;
+        }
         ampliador.ampliar(pagina, entera.data(), PASO, FACTOR);
         ASSERT_EQ(ventana, entera) << "cuadro " << cuadro;
     }
