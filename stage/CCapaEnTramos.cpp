@@ -38,10 +38,16 @@ void CCapaEnTramos::dibujar(BITMAP* pagina, int desde, int ancho, BITMAP* fondo,
 {
     const int hasta = desde + ancho;
     const int alto = std::min({ static_cast<int>(filas.size()), pagina->h, fondo->h });
+    if (desde < ultimoDesde || primeros.size() != filas.size())
+        primeros.assign(filas.size(), 0);
+    ultimoDesde = desde;
     for (int y = 0; y < alto; ++y) {
         const std::vector<Tramo>& tramos = filas[static_cast<size_t>(y)];
-        auto tramo = std::upper_bound(tramos.begin(), tramos.end(), desde,
-                                      [](int x, const Tramo& t) { return x < t.fin; });
+        size_t primero = primeros[static_cast<size_t>(y)];
+        while (primero < tramos.size() && tramos[primero].fin <= desde)
+            ++primero;
+        primeros[static_cast<size_t>(y)] = primero;
+        auto tramo = tramos.begin() + static_cast<ptrdiff_t>(primero);
         uint16_t* fila = reinterpret_cast<uint16_t*>(pagina->line[y]);
         const uint16_t* detras = reinterpret_cast<const uint16_t*>(fondo->line[y]) + fondoX - desde;
         int hecho = desde;

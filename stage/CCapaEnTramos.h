@@ -31,6 +31,11 @@ private:
 
     std::vector<std::vector<Tramo>> filas;
     std::vector<uint16_t> pixeles;
+    // El primer tramo de cada fila que aún se ve: de un cuadro al siguiente
+    // la ventana avanza un píxel, y se sigue desde él en vez de buscarlo.
+    // Si la ventana vuelve atrás (otra partida), se empieza de cero.
+    mutable std::vector<size_t> primeros;
+    mutable int ultimoDesde = 0;
 };
 
 #endif

@@ -159,7 +159,8 @@ TEST_F(PruebaFase, LaCapaCercanaPintaLoMismoQueMaskedBlit)
     escribirMapa(textoMapa([](int f, int c) { return (f * 37 + c * 11) % 48; }, [](int, int) { return 3; }));
     fase.reset(new CFase1());
     BITMAP* referencia = create_bitmap(640, 480);
-    for (uint32_t d : { 0u, 5u, 63u, 64u, 100u, 7777u, 15744u }) {
+    // Al final, atrás: otra partida vuelve a empezar la capa.
+    for (uint32_t d : { 0u, 5u, 63u, 64u, 100u, 7777u, 15744u, 3u }) {
         fase->avanzar(d);
         clear_to_color(sistema.paginaDibujo, makecol(9, 9, 9));
         fase->dibujar();
