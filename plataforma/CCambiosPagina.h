@@ -12,8 +12,8 @@ struct Zona {
 };
 
 // Recuerda la última página mostrada para mandar a la ventana solo lo que
-// cambió. En plena fase, de un cuadro al siguiente cambia en torno a una
-// sexta parte: la capa lejana se mueve un píxel cada cuatro ticks, y lo que
+// cambió. En plena fase, de un cuadro al siguiente cambia en torno al
+// 13-15 %: la capa lejana se mueve un píxel cada cuatro ticks, y lo que
 // pasa de un color liso a otro igual no cuenta.
 class CCambiosPagina {
 public:
