@@ -30,13 +30,25 @@ public:
     void estirar(BITMAP* pagina, uint8_t* destino, int pasoFila, int ancho, int alto) const;
 
 private:
+    // Dónde está cada componente en los 16 bits y adónde va en los 32.
+    struct Desplazamientos {
+        int rojo, verde, azul;
+        int salidaRojo, salidaVerde, salidaAzul;
+    };
     uint32_t convertir(uint16_t color) const;
+    uint32_t calcular(uint16_t color) const;
+    bool prepararCalculo(uint32_t rojo, uint32_t verde, uint32_t azul);
+    void convertirFilaCalculando(const uint16_t* origen, uint32_t* fila, int ancho, int factor) const;
     template <typename Convertir>
     static void convertirFila(const uint16_t* origen, uint32_t* fila, int ancho, int factor, Convertir convertir);
 
     std::vector<uint32_t> colores;
     uint32_t porByteAlto[256] = {}, porByteBajo[256] = {};
     bool porBytes = false;
+    // Con 8 bits por componente en la ventana, la tabla sale de unas pocas
+    // operaciones por componente que se hacen de 8 en 8 píxeles.
+    Desplazamientos desplazamientos = {};
+    bool calculando = false;
     // La columna de la página de cada columna estirada, para el ancho de la
     // última vez: cada cuadro usa la misma y no se vuelve a calcular.
     mutable std::vector<int> columnas;

@@ -65,17 +65,18 @@ uint32_t verdeEnVentana(int c)
 }
 }
 
-// Cada píxel de una página de colores distintos llega, en su cuadrado, con
-// el rojo y el azul que leen getr/getb, el verde de la ventana y en los bits
-// de las máscaras; alrededor no se toca nada.
+// Cada uno de los 65536 colores llega, en su cuadrado, con el rojo y el azul
+// que leen getr/getb, el verde de la ventana y en los bits de las máscaras;
+// alrededor no se toca nada. Un ancho que no es múltiplo de 8 deja en cada
+// fila unos píxeles que no van de 8 en 8.
 TEST(PruebaEscala, ElAmpliadorLlevaCadaPixelASuCuadradoEnLosBitsDeLasMascaras)
 {
-    const int ANCHO = 7, ALTO = 5, MARGEN = 2, INTACTO = 0x5A5A5A5A;
+    const int ANCHO = 259, ALTO = 254, MARGEN = 2, INTACTO = 0x5A5A5A5A;
     BITMAP* pagina = create_bitmap(ANCHO, ALTO);
     ASSERT_EQ(bitmap_color_depth(pagina), 16);
     for (int y = 0; y < ALTO; ++y)
         for (int x = 0; x < ANCHO; ++x)
-            putpixel(pagina, x, y, makecol(37 * x + 11 * y, 255 - 29 * y, 40 * x + 3));
+            putpixel(pagina, x, y, (y * ANCHO + x) & 0xFFFF);
     struct Mascaras {
         uint32_t rojo, verde, azul;
         int desplazamientoRojo, desplazamientoVerde, desplazamientoAzul;
