@@ -60,13 +60,21 @@ bool CCambiosPagina::marcarBloques(const uint16_t* fila, uint16_t* vistaFila, in
 {
     if (std::memcmp(fila, vistaFila, sizeof(uint16_t) * ancho) == 0)
         return false;
+    bool seguido = false;
     for (size_t b = 0; b < bloquesSucios.size(); ++b) {
         const int x = static_cast<int>(b) * BLOQUE, n = std::min(BLOQUE, ancho - x);
-        if (std::memcmp(fila + x, vistaFila + x, sizeof(uint16_t) * n) != 0) {
-            std::memcpy(vistaFila + x, fila + x, sizeof(uint16_t) * n);
-            trozosCambiados.push_back({ x, y, n, 1 });
-            bloquesSucios[b] = 1;
+        if (std::memcmp(fila + x, vistaFila + x, sizeof(uint16_t) * n) == 0) {
+            seguido = false;
+            continue;
         }
+        std::memcpy(vistaFila + x, fila + x, sizeof(uint16_t) * n);
+        // Los bloques cambiados seguidos van en un solo trozo.
+        if (seguido)
+            trozosCambiados.back().ancho += n;
+        else
+            trozosCambiados.push_back({ x, y, n, 1 });
+        bloquesSucios[b] = 1;
+        seguido = true;
     }
     return true;
 }

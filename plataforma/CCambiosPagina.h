@@ -21,8 +21,9 @@ public:
     // anotadas como vistas. La primera vez, tras olvidar o si cambia el
     // tamaño, una sola con la página entera.
     const std::vector<Zona>& cambios(BITMAP* pagina);
-    // De la última llamada, los trozos de fila (de hasta 32 píxeles) que de
-    // verdad cambiaron, dentro de las zonas: lo único que hay que convertir.
+    // De la última llamada, los trozos de fila (bloques de 32 píxeles
+    // seguidos) que de verdad cambiaron, dentro de las zonas: lo único que
+    // hay que convertir.
     const std::vector<Zona>& trozos() const { return trozosCambiados; }
     // La ventana ya no muestra lo anotado: la próxima página va entera.
     void olvidar() { anotada = false; }
