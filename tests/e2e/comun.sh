@@ -102,12 +102,16 @@ esperarVentana() {
     fallar "no apareció la ventana '$titulo'"
 }
 
-# Pulsación real: la sondea un bucle, así que se mantiene una décima.
+# Pulsación real: la sondea un bucle, así que se mantiene una décima, y
+# después se deja suelta un rato: una tecla soltada y vuelta a pulsar entre
+# dos vueltas (con la máquina cargada, una vuelta puede tardar decenas de
+# ms) no da una segunda pulsación.
 pulsar() {
     xdotool windowfocus --sync "$WID"
     xdotool keydown "$1"
     sleep 0.1
     xdotool keyup "$1"
+    sleep 0.05
 }
 
 # Tamaño y sitio de la ventana del juego en la pantalla: ANCHOxALTO+X+Y.
