@@ -1,6 +1,8 @@
 // Contrasta seno, coseno y arcoTangente con MPFR, que redondea bien por
 // construcción, en millones de argumentos de cada dominio que usa la
-// partida. Uso: barrido_trigonometria [argumentos por dominio]
+// partida. Uso: barrido_trigonometria [argumentos por dominio] [parte]
+// La parte es arcoTangente, o seno o coseno con :angulo o :fase detrás; sin
+// ella, todo. Por partes el barrido se reparte entre los núcleos.
 // Sale con 1 si algún resultado no es el double más cercano.
 #include <mpfr.h>
 
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <initializer_list>
 
 #include "world/Trigonometria.h"
@@ -106,13 +109,15 @@ double casiMultiploDeMedioPi()
     return mpfr_get_d(salida, MPFR_RNDN);
 }
 
-void casosConocidos()
+template <typename Toca> void casosConocidos(Toca toca)
 {
     const struct {
         const Funcion& f;
         double x;
     } casos[] = {{ATAN, -2.6190476190476191}, {ATAN, 2.2916666666666665}, {SENO, 8.85}};
     for (const auto& caso : casos) {
+        if (!toca(caso.f))
+            continue;
         const double nuestra = caso.f.nuestra(caso.x), buena = exacta(caso.f.mpfr, caso.x);
         std::printf("%s(%.17g) = %a, MPFR %a%s\n", caso.f.nombre, caso.x, nuestra, buena,
                     igual(nuestra, buena) ? "" : "  DISTINTO");
@@ -132,17 +137,34 @@ int main(int argc, char** argv)
     mpfr_init2(entrada, 53);
     mpfr_init2(salida, 53);
 
-    casosConocidos();
-    contrastar(ATAN, "la razón, cualquier double", n, cualquiera);
-    contrastar(ATAN, "la razón, entre posiciones de pantalla", n, razonEnPantalla);
+    const std::string parte = argc > 2 ? argv[2] : "";
+    const auto toca = [&parte](const Funcion& f, const char* grupo) {
+        const std::string nombre = f.nombre;
+        return parte.empty() || parte == nombre || parte == nombre + ":" + grupo;
+    };
+    const auto tocaAlgo = [&toca](const Funcion& f) { return toca(f, "angulo") || toca(f, "fase"); };
+    if (!tocaAlgo(ATAN) && !tocaAlgo(SENO) && !tocaAlgo(COSENO)) {
+        std::fprintf(stderr, "no hay parte '%s': arcoTangente, seno:angulo, seno:fase, coseno:angulo o coseno:fase\n",
+                     parte.c_str());
+        return 2;
+    }
+    casosConocidos(tocaAlgo);
+    if (tocaAlgo(ATAN)) {
+        contrastar(ATAN, "la razón, cualquier double", n, cualquiera);
+        contrastar(ATAN, "la razón, entre posiciones de pantalla", n, razonEnPantalla);
+    }
     for (const Funcion* f : {&SENO, &COSENO}) {
-        contrastar(*f, "el ángulo, de cualquier razón", n, anguloDeRazon);
-        contrastar(*f, "el ángulo, de posiciones de pantalla", n, anguloEnPantalla);
-        contrastar(*f, "el ángulo, uniforme en [-π/2, π/2]", n, anguloUniforme);
-        contrastar(*f, "la fase, 0,05 por cualquier uint32", n, faseDeOnda);
-        contrastar(*f, "la fase, en los primeros 100000 ticks", n, faseTemprana);
-        contrastar(*f, "la fase, uniforme en [0, 2,2e8]", n, faseUniforme);
-        contrastar(*f, "el double más cercano a k·π/2, k < 2^28", n / 10, casiMultiploDeMedioPi);
+        if (toca(*f, "angulo")) {
+            contrastar(*f, "el ángulo, de cualquier razón", n, anguloDeRazon);
+            contrastar(*f, "el ángulo, de posiciones de pantalla", n, anguloEnPantalla);
+            contrastar(*f, "el ángulo, uniforme en [-π/2, π/2]", n, anguloUniforme);
+        }
+        if (toca(*f, "fase")) {
+            contrastar(*f, "la fase, 0,05 por cualquier uint32", n, faseDeOnda);
+            contrastar(*f, "la fase, en los primeros 100000 ticks", n, faseTemprana);
+            contrastar(*f, "la fase, uniforme en [0, 2,2e8]", n, faseUniforme);
+            contrastar(*f, "el double más cercano a k·π/2, k < 2^28", n / 10, casiMultiploDeMedioPi);
+        }
     }
     mpfr_clear(entrada);
     mpfr_clear(salida);

@@ -1,0 +1,43 @@
+# Cada prueba de la batería lleva su límite de tiempo, y ninguno pasa de
+# cinco minutos: una prueba colgada falla pronto en vez de parar el CI media
+# hora con el de serie de CTest.
+# Uso: cmake -DCARPETA=<carpeta de compilación> -DTOPE=300 -P limites_de_tiempo.cmake
+execute_process(COMMAND ${CMAKE_CTEST_COMMAND} --show-only=json-v1
+                WORKING_DIRECTORY ${CARPETA} OUTPUT_VARIABLE lista RESULT_VARIABLE estado)
+if(NOT estado EQUAL 0)
+  message(FATAL_ERROR "ctest no pudo listar las pruebas de ${CARPETA}")
+endif()
+string(JSON cuantas LENGTH "${lista}" tests)
+if(cuantas LESS 2)
+  message(FATAL_ERROR "solo ${cuantas} pruebas en ${CARPETA}: la lista no se leyó")
+endif()
+math(EXPR ultima "${cuantas} - 1")
+set(fallos "")
+foreach(i RANGE ${ultima})
+  # Cada prueba se saca una vez y se mira en su trozo: leer la lista entera
+  # por cada campo tardaba medio minuto.
+  string(JSON prueba GET "${lista}" tests ${i})
+  string(JSON nombre GET "${prueba}" name)
+  set(limite "")
+  string(JSON nprop ERROR_VARIABLE sinprop LENGTH "${prueba}" properties)
+  if(NOT sinprop AND nprop GREATER 0)
+    math(EXPR uprop "${nprop} - 1")
+    foreach(j RANGE ${uprop})
+      string(JSON propiedad GET "${prueba}" properties ${j})
+      string(JSON clave GET "${propiedad}" name)
+      if(clave STREQUAL "TIMEOUT")
+        string(JSON limite GET "${propiedad}" value)
+      endif()
+    endforeach()
+  endif()
+  if(limite STREQUAL "")
+    list(APPEND fallos "${nombre} no tiene TIMEOUT")
+  elseif(limite GREATER ${TOPE} OR limite LESS_EQUAL 0)
+    list(APPEND fallos "${nombre} tiene TIMEOUT ${limite} (tope ${TOPE})")
+  endif()
+endforeach()
+if(fallos)
+  list(JOIN fallos "\n  " texto)
+  message(FATAL_ERROR "pruebas sin un límite de tiempo válido:\n  ${texto}")
+endif()
+message(STATUS "${cuantas} pruebas, todas con TIMEOUT de como mucho ${TOPE} s")
