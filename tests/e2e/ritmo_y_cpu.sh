@@ -55,10 +55,11 @@ medirRitmo() {
         fallar "contar-cuadros dijo '$(cat "$TRABAJO/cuadros.txt")'"
 }
 
-# Lo que se le descuenta al juego tiene un tope: si el bucle aparte perdió
-# más, la máquina no dejó medir nada. Se repite una vez; si tampoco, falla.
-PEOR_MAXIMO=4
-PERDIDOS_POR_SEGUNDO_MAXIMOS=4
+# Lo que se le descuenta al juego tiene un tope, y el medidor y la ventana,
+# un suelo de 90: si el bucle aparte perdió más, la máquina no dejó medir
+# nada. Se repite una vez; si tampoco, falla.
+PEOR_MAXIMO=9
+PERDIDOS_POR_SEGUNDO_MAXIMOS=5
 n=0
 for intento in 1 2; do
     primera=$n
