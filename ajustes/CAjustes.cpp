@@ -41,10 +41,6 @@ const Clave CLAVES[] = {
     { "teclas", "disparo" },          { "teclas", "pausa" },
 };
 
-// Estas no se pueden dar a ninguna acción: ya hacen otra cosa en todo el juego.
-const int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3, KEY_4,
-                             KEY_MINUS, KEY_EQUALS, KEY_MINUS_PAD, KEY_PLUS_PAD };
-
 void avisar(const std::string& texto)
 {
     std::fprintf(stderr, "escuadron-rana: ajustes: %s\n", texto.c_str());

@@ -22,6 +22,8 @@ public:
     static std::string rutaPorDefecto();
     // Escape, F8, F10, F11, M, del 1 al 4 y las del volumen: hacen otra cosa
     // en todo el juego y ninguna acción las puede usar.
+    static constexpr int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3, KEY_4,
+                                            KEY_MINUS, KEY_EQUALS, KEY_MINUS_PAD, KEY_PLUS_PAD };
     static bool teclaFija(int tecla);
 
     explicit CAjustes(std::string ruta, const OpcionesLinea& linea = OpcionesLinea());

@@ -1,6 +1,7 @@
 #include "plataforma/CDispositivosAllegro.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -79,7 +80,15 @@ int CDispositivosAllegro::iniciarAllegro()
     if (install_allegro(SYSTEM_AUTODETECT, &errno, atexit) != 0)
         return -1;
     // Antes del sonido y del mando, que se apuntan al hilo de fondo que haya.
-    CHiloFondo::sustituir(atenderEventosX11);
+    // Si no se puede, el juego sigue con el de Allegro, que gasta más: se
+    // dice una vez, y la medida de CPU lo busca.
+#ifndef _WIN32
+    static bool avisado = false;
+    if (!CHiloFondo::sustituir(atenderEventosX11) && !avisado) {
+        avisado = true;
+        std::fprintf(stderr, "escuadron-rana: sigue el hilo de fondo de Allegro, que despierta mil veces por segundo\n");
+    }
+#endif
     set_window_title(TITULO);
     icono = cargarIcono();
     return 0;

@@ -249,16 +249,17 @@ disparoConCaptura() {
 }
 
 # Desde el menú, con el disparo en otra tecla: en la partida Espacio ya no
-# dispara (no deja captura) y esa tecla sí. Vuelve al menú con Escape.
+# dispara (no deja captura) y esa tecla sí. Las capturas van numeradas en
+# orden: si Espacio hubiera disparado, la suya sería snap0 y la de la tecla,
+# snap1. Vuelve al menú con Escape.
 disparaSoloCon() {
     empezarPartida
     disparoConCaptura space
-    sleep 1
-    [ -e "$JUEGO/snap0.bmp" ] && fallar "Espacio sigue disparando con el disparo en $1"
     disparoConCaptura "$1"
     esperarCaptura "$JUEGO/snap0.bmp"
     pulsar Escape
     esperarPantalla "$JUEGO/graphics/main.bmp" 5
+    [ -e "$JUEGO/snap1.bmp" ] && fallar "Espacio sigue disparando con el disparo en $1"
 }
 
 # Espera a que exista la captura dada, entera (640x480).

@@ -10,9 +10,14 @@ AJUSTES="$XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg"
 # Las entradas, de arriba abajo y sin mando: volumen, silencio, modo, escala
 # y las seis teclas; el disparo es la novena.
 BAJADAS_A_DISPARO=8
-# La línea de avisos, bajo las dos columnas, y el naranja de un rechazo.
+# La línea de avisos, bajo las dos columnas, el naranja de un rechazo y el
+# amarillo de lo que se espera.
 LINEA_AVISOS=584x22+28+324
 NARANJA='rgb(240,132,40)'
+AMARILLO='rgb(255,214,64)'
+# La fila del disparo (la quinta de las teclas) y la franja verde de la elegida.
+FILA_DISPARO=314x21+302+189
+FRANJA='rgb(40,96,56)'
 
 # Espera a que la ventana muestre las opciones: el título del fondo arriba,
 # y el panel ya escrito (distinto del fondo vacío).
@@ -30,18 +35,46 @@ esperarOpciones() {
     fallar "no se ven las opciones (título: $arriba, panel: $panel píxeles distintos)"
 }
 
-# Píxeles naranjas en la línea de avisos de una captura.
-naranjaEnAvisos() {
-    convert "$1" -crop "$LINEA_AVISOS" +repage -alpha off -fuzz 4% -fill white -opaque "$NARANJA" \
-        -fill black +opaque white -format '%[fx:round(mean*w*h)]' info:
+# Píxeles de un color en un recorte de una captura: lo demás va a negro
+# antes, para que el blanco que ya hubiera no cuente.
+pixelesDe() {
+    convert "$1" -crop "$2" +repage -alpha off -fuzz 4% -fill black +opaque "$3" \
+        -fill white -opaque "$3" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Espera a que la ventana tenga en el recorte más de tantos píxeles del
+# color; deja la última cuenta en PIXELES y la captura en $TRABAJO/color.png.
+esperarColor() {
+    local recorte=$1 color=$2 minimo=$3
+    PIXELES=""
+    for _ in $(seq 25); do
+        if capturar "$TRABAJO/color.png"; then
+            PIXELES=$(pixelesDe "$TRABAJO/color.png" "$recorte" "$color")
+            [ "$PIXELES" -gt "$minimo" ] 2>/dev/null && return 0
+        fi
+        sleep 0.2
+    done
+    cp "$TRABAJO/color.png" /tmp/rana-ultima-captura.png 2>/dev/null
+    return 1
 }
 
 ajuste() {
     sed -n "s/^$1 *= *//p" "$AJUSTES"
 }
 
+# Y comprueba que la franja de la elegida está en su fila.
 irADisparo() {
     for _ in $(seq $BAJADAS_A_DISPARO); do pulsar Down; done
+    esperarColor "$FILA_DISPARO" "$FRANJA" 3000 ||
+        fallar "tras $BAJADAS_A_DISPARO bajadas el disparo no está elegido ($PIXELES píxeles de la franja en su fila)"
+    paso "el disparo está elegido: $PIXELES píxeles de la franja en su fila"
+}
+
+# Intro en el disparo: la línea de avisos pide la tecla, en amarillo.
+esperarTecla() {
+    pulsar Return
+    esperarColor "$LINEA_AVISOS" "$AMARILLO" 100 ||
+        fallar "Intro en el disparo no pide la tecla ($PIXELES píxeles amarillos en los avisos)"
 }
 
 iniciarX
@@ -55,7 +88,7 @@ paso "el 4 abre las opciones"
 pulsar Left
 pulsar Left
 irADisparo
-pulsar Return
+esperarTecla
 pulsar Control_L
 pulsar Escape
 esperarPantalla "$JUEGO/graphics/main.bmp" 5
@@ -70,14 +103,13 @@ paso "la partida dispara con Control_L y no con Espacio"
 pulsar 4
 esperarOpciones
 irADisparo
-pulsar Return
-capturar "$TRABAJO/esperando.png"
-[ "$(naranjaEnAvisos "$TRABAJO/esperando.png")" -eq 0 ] || fallar "la línea de avisos ya era naranja antes del rechazo"
+esperarTecla
+[ "$(pixelesDe "$TRABAJO/color.png" "$LINEA_AVISOS" "$NARANJA")" -eq 0 ] ||
+    fallar "la línea de avisos ya era naranja antes del rechazo"
 pulsar Escape
-sleep 0.3
-capturar "$TRABAJO/rechazo.png"
-naranja=$(naranjaEnAvisos "$TRABAJO/rechazo.png")
-[ "$naranja" -gt 100 ] || fallar "Escape al esperar tecla no dejó a la vista su rechazo ($naranja píxeles naranjas)"
+esperarColor "$LINEA_AVISOS" "$NARANJA" 100 ||
+    fallar "Escape al esperar tecla no dejó a la vista su rechazo ($PIXELES píxeles naranjas)"
+naranja=$PIXELES
 [ "$(ajuste disparo)" = Control_L ] || fallar "la tecla fija cambió el disparo: $(cat "$AJUSTES")"
 pulsar Escape
 esperarPantalla "$JUEGO/graphics/main.bmp" 5

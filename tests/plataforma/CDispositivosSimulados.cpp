@@ -1,13 +1,14 @@
 #include "tests/plataforma/CDispositivosSimulados.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "opciones/CLetras.h"
 #include "shell/CSistema.h"
 
 CDispositivosSimulados::CDispositivosSimulados()
     : teclas(), presentadas(0), contador(nullptr), periodoContador(0), avisoCierre(nullptr), siestas(0),
-      avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), volumen(255),
+      topeSiestas(0), avisoFoco(nullptr), focoFuera(true), hayMando(false), lecturasMando(0), volumen(255),
       anchoEscritorio(1024), altoEscritorio(768), presentada(nullptr)
 {
 }
@@ -164,6 +165,9 @@ void CDispositivosSimulados::instalarAvisoCierre(void (*aviso)())
 void CDispositivosSimulados::dormir(int)
 {
     ++siestas;
+    // Una excepción que el juego no recoge: sale hasta la prueba, que falla.
+    if (topeSiestas && siestas > topeSiestas)
+        throw std::runtime_error("el juego sigue esperando tras " + std::to_string(topeSiestas) + " siestas");
     if (alDormir)
         alDormir(siestas);
     CSistema::contarTick();

@@ -31,6 +31,9 @@ public:
     int siestas;
     // Se llama en cada siesta, antes de que pase el tick.
     std::function<void(int)> alDormir;
+    // Pasadas tantas siestas, la prueba falla y se corta: una espera que no
+    // ve la tecla ni el botón de cerrar no la cuelga. 0: sin tope.
+    int topeSiestas;
     void (*avisoFoco)();
     // Lo que contesta focoEnOtraVentana.
     bool focoFuera;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "plataforma/CAmpliador.h"
@@ -14,36 +15,58 @@ static bool operator==(const Zona& a, const Zona& b)
 
 namespace {
 
-struct Caso {
-    const char* nombre;
-    std::vector<std::pair<int, int>> pixeles;
-    std::vector<Zona> esperadas;
-};
-
-// Bloques de 32 píxeles en bandas de 8 filas; 70 de ancho deja un último
-// bloque de 6.
-TEST(PruebaCambiosPagina, SoloVuelveLoQueCambioPorBloquesYBandas)
+bool cubre(const Zona& z, int x, int y)
 {
-    BITMAP* pagina = create_bitmap(70, 40);
+    return x >= z.x && y >= z.y && x < z.x + z.ancho && y < z.y + z.alto;
+}
+
+bool algunaCubre(const std::vector<Zona>& zonas, int x, int y)
+{
+    return std::any_of(zonas.begin(), zonas.end(), [&](const Zona& z) { return cubre(z, x, y); });
+}
+
+// Lo cambiado en un cuadro, esté donde esté (el último bloque y la última
+// banda de esta página son cortos), va en una zona y en un trozo que lo
+// cubren; ninguna zona va sin un cambio dentro, ninguna pisa a otra ni sale de la
+// página, y lo que no cambió no se manda.
+TEST(PruebaCambiosPagina, CadaCambioVaEnUnaZonaYNadaQuietoSeManda)
+{
+    const int ANCHO = 70, ALTO = 37;
+    const std::vector<Zona> entera = { { 0, 0, ANCHO, ALTO } };
+    BITMAP* pagina = create_bitmap(ANCHO, ALTO);
     clear_to_color(pagina, makecol(0, 80, 0));
     CCambiosPagina cambios;
-    EXPECT_EQ(cambios.cambios(pagina), (std::vector<Zona>{ { 0, 0, 70, 40 } }));
+    EXPECT_EQ(cambios.cambios(pagina), entera);
     EXPECT_TRUE(cambios.cambios(pagina).empty());
-    const std::vector<Caso> casos = {
-        { "un píxel", { { 40, 3 } }, { { 32, 3, 32, 1 } } },
-        { "el bloque corto del borde", { { 69, 39 } }, { { 64, 39, 6, 1 } } },
-        { "dos filas de una banda", { { 1, 17 }, { 2, 22 } }, { { 0, 17, 32, 6 } } },
-        { "un bloque limpio en medio no parte la zona", { { 0, 5 }, { 65, 5 } }, { { 0, 5, 70, 1 } } },
-        { "cada banda la suya", { { 0, 7 }, { 0, 8 } }, { { 0, 7, 32, 1 }, { 0, 8, 32, 1 } } },
-    };
-    for (const Caso& caso : casos) {
-        for (auto [x, y] : caso.pixeles)
-            putpixel(pagina, x, y, makecol(255, 0, 0));
-        EXPECT_EQ(cambios.cambios(pagina), caso.esperadas) << caso.nombre;
-        EXPECT_TRUE(cambios.cambios(pagina).empty()) << caso.nombre;
+    std::vector<std::vector<std::pair<int, int>>> casos = { { { 69, 0 }, { 0, 36 } }, { { 0, 7 }, { 0, 8 } },
+                                                            { { 31, 15 }, { 32, 16 } }, { { 0, 5 }, { 69, 5 } },
+                                                            { { 40, 31 }, { 40, 32 }, { 41, 33 } } };
+    for (int y = 0; y < ALTO; ++y)
+        for (int x = 0; x < ANCHO; ++x)
+            casos.push_back({ { x, y } });
+    // Cada caso pinta con un color que aún no hay en la página.
+    int color = 0x8000;
+    for (const auto& pixeles : casos) {
+        for (auto [x, y] : pixeles)
+            putpixel(pagina, x, y, ++color);
+        const std::vector<Zona> zonas = cambios.cambios(pagina);
+        const std::string donde = "(" + std::to_string(pixeles[0].first) + ", " + std::to_string(pixeles[0].second) + ")";
+        for (auto [x, y] : pixeles)
+            ASSERT_TRUE(algunaCubre(zonas, x, y) && algunaCubre(cambios.trozos(), x, y)) << x << ", " << y;
+        for (size_t i = 0; i < zonas.size(); ++i) {
+            const Zona& z = zonas[i];
+            EXPECT_TRUE(std::any_of(pixeles.begin(), pixeles.end(), [&](auto p) { return cubre(z, p.first, p.second); }))
+                << donde;
+            EXPECT_TRUE(z.x >= 0 && z.y >= 0 && z.x + z.ancho <= ANCHO && z.y + z.alto <= ALTO) << donde;
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(std::max(z.x, zonas[j].x) < std::min(z.x + z.ancho, zonas[j].x + zonas[j].ancho) &&
+                             std::max(z.y, zonas[j].y) < std::min(z.y + z.alto, zonas[j].y + zonas[j].alto))
+                    << donde;
+        }
+        EXPECT_TRUE(cambios.cambios(pagina).empty()) << donde;
     }
     cambios.olvidar();
-    EXPECT_EQ(cambios.cambios(pagina), (std::vector<Zona>{ { 0, 0, 70, 40 } }));
+    EXPECT_EQ(cambios.cambios(pagina), entera);
     destroy_bitmap(pagina);
 }
 

@@ -110,6 +110,7 @@ TEST_F(PruebaFlujo, ElCuatroAbreLasOpcionesQueDuermenYAcabanConEscapeOElBotonDeC
         if (siesta == 40)
             simulados.avisoCierre();
     };
+    simulados.topeSiestas = 1000;
     CJuego juego;
     EXPECT_EQ(juego.ejecutar(), 0);
     EXPECT_EQ(cuantas("imagen graphics/opciones.bmp"), 2);

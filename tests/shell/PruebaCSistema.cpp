@@ -331,6 +331,7 @@ TEST_F(PruebaArranque, LaEsperaDelTickAcabaConElBotonDeCerrar)
         if (siestas == 3)
             CSistema::avisarCierre();
     };
+    simulados.topeSiestas = 100;
     sistema.esperarTickDistinto(500);
     EXPECT_TRUE(sistema.cierrePedido());
     EXPECT_EQ(sistema.leerReloj(), 500u);
