@@ -1,20 +1,55 @@
 #!/usr/bin/env bash
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
-# de punta a punta bajo Xvfb, un minuto de fuzzing del lector de mapas y medio
-# del de repeticiones, dos compilaciones del último commit que deben salir
-# iguales byte a byte, aparte las unitarias con ASan y UBSan y, al final, el
-# juego de Windows: compilado con MinGW-w64 y probado bajo Wine.
+# de punta a punta bajo Xvfb, el fuzzing de los lectores, dos compilaciones
+# del último commit que deben salir iguales byte a byte, las unitarias con
+# ASan y UBSan y, al final, el juego de Windows: compilado con MinGW-w64 y
+# probado bajo Wine.
+#
+# Las pruebas de punta a punta pasan casi todo el tiempo esperando a una
+# ventana: mientras tanto, lo que solo gasta CPU (las otras compilaciones)
+# va por detrás con la prioridad más baja, y cede la máquina a las pruebas.
+# Las que miden ritmo y CPU (etiqueta medida) corren al final, con la máquina
+# libre.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
-instalarPaquetes $PAQUETES_JUEGO $PAQUETES_PRUEBAS
+instalarPaquetes $PAQUETES_JUEGO $PAQUETES_PRUEBAS $PAQUETES_WINDOWS
 n=$(nproc)
+inicio=$SECONDS
+tramo() {
+    echo "== [$((SECONDS - inicio)) s] $*"
+}
 
-echo "== build normal y todas las pruebas"
+tramo "build normal"
 # BUILD_TESTING a mano: jugar.sh lo apaga en la misma carpeta.
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON > /dev/null
 cmake --build build -j "$n"
-ctest --test-dir build --output-on-failure -j "$n"
+
+# Por detrás: los sanitizadores, las compilaciones reproducibles y el juego de
+# Windows (con los recursos y el juego de Linux de build/). Cada paso deja su
+# registro; el primero que falla para la cadena.
+REGISTROS=build/registros
+mkdir -p "$REGISTROS"
+porDetras() {
+    set -e
+    cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON > "$REGISTROS/san.txt" 2>&1
+    cmake --build build-san -j "$n" >> "$REGISTROS/san.txt" 2>&1
+    echo "-- build-san compilado a los $SECONDS s"
+    bash scripts/compilacion_reproducible.sh > "$REGISTROS/reproducible.txt" 2>&1
+    echo "-- compilaciones reproducibles a los $SECONDS s"
+    RANA_LINUX_COMPILADO=build bash scripts/windows.sh > "$REGISTROS/windows.txt" 2>&1
+    echo "-- zip de Windows a los $SECONDS s"
+}
+# En su propio grupo de procesos, para poder pararla entera si algo falla antes.
+setsid nice -n 19 bash -c "$(declare -f porDetras); SECONDS=$((SECONDS - inicio)) REGISTROS=$REGISTROS n=$n; porDetras" \
+    > "$REGISTROS/por-detras.txt" 2>&1 &
+PID_DETRAS=$!
+trap 'kill -- -$PID_DETRAS 2>/dev/null || true' EXIT
+
+tramo "pruebas (menos las que miden)"
+# Las de punta a punta esperan casi siempre a su ventana (media CPU entre
+# todas): van de dos en dos por núcleo.
+ctest --test-dir build --output-on-failure -j $((2 * n)) -LE medida
 
 # Un fuzzer en su carpeta (con mapa.dict o repeticion.dict, semillas/ y
 # corpus/): falla la prueba si encuentra una entrada que lo rompa.
@@ -31,10 +66,10 @@ fuzzear() {
     grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$carpeta/registro.txt" || true
 }
 
-echo "== fuzzing del lector de mapas: libFuzzer con ASan y UBSan, 60 s"
+tramo "fuzzing del lector de mapas: libFuzzer con ASan y UBSan, 60 s"
 # Carpeta aparte con clang++; solo se compilan los lectores y sus fuzzers.
 fuzz=build/fuzz
-cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF
+cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
 cmake --build "$fuzz" --target fuzz_lector_mapa -j "$n"
 # El mapa de verdad de la fase también es semilla, si ya se genera.
 largo=20000
@@ -45,24 +80,33 @@ if [ -f build/bin/maps/fase1.map ]; then
 fi
 fuzzear fuzz_lector_mapa "$fuzz/fuzz" 60 "$largo" mapa.dict
 
-echo "== fuzzing del lector de repeticiones: libFuzzer con ASan y UBSan, 30 s"
+tramo "fuzzing del lector de repeticiones: libFuzzer con ASan y UBSan, 30 s"
 # Las semillas las escribe el codificador al compilar el fuzzer.
 cmake --build "$fuzz" --target fuzz_lector_repeticion -j "$n"
 fuzzear fuzz_lector_repeticion "$fuzz/fuzz/repeticion" 30 4096 repeticion.dict
 
-echo "== compilaciones reproducibles del último commit"
-bash scripts/compilacion_reproducible.sh
+tramo "esperando a lo que va por detrás"
+if ! wait "$PID_DETRAS"; then
+    cat "$REGISTROS/por-detras.txt"
+    for registro in san reproducible windows; do
+        [ -f "$REGISTROS/$registro.txt" ] && { echo "-- $registro:"; tail -n 40 "$REGISTROS/$registro.txt"; }
+    done
+    echo "falló lo que iba por detrás"
+    exit 1
+fi
+trap - EXIT
+cat "$REGISTROS/por-detras.txt"
+grep -E '^-- ' "$REGISTROS/reproducible.txt" || true
 
-echo "== pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
-cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON
-cmake --build build-san -j "$n"
+tramo "pruebas que miden ritmo y CPU, con la máquina libre"
+ctest --test-dir build --output-on-failure -L medida
+
+tramo "pruebas unitarias con AddressSanitizer y UndefinedBehaviorSanitizer"
 ctest --test-dir build-san --output-on-failure -j "$n" -LE "e2e|largo"
 
-echo "== Windows: el zip con MinGW-w64 y el juego bajo Wine"
+tramo "Windows: el juego bajo Wine"
 # Sin compilador cruzado o sin Wine esto falla, no se salta.
-inicio=$(date +%s)
-bash scripts/windows.sh
 version=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build-windows/linux/bin \
+bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build/bin \
     build-windows/cruzada/pruebas/tabla_trigonometria.exe
-echo "Windows: $(($(date +%s) - inicio)) s"
+tramo "todo pasó"

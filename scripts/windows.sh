@@ -122,10 +122,15 @@ VERSION=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeList
 # corren en esta máquina, y lo que escriben es lo mismo para los dos sistemas.
 # El juego de Linux queda al lado: la prueba de Windows verifica con él las
 # partidas grabadas bajo Wine.
-echo "== recursos y demo (compilación de Linux)"
-cmake -S . -B "$SALIDA/linux" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
-cmake --build "$SALIDA/linux" --target escuadron-rana -j "$n"
-RECURSOS=$SALIDA/linux/bin
+# Con RANA_LINUX_COMPILADO se usa una compilación de Linux ya hecha (la de
+# probar.sh): los mismos recursos sin compilar el juego otra vez.
+LINUX=$(realpath -m "${RANA_LINUX_COMPILADO:-$SALIDA/linux}")
+echo "== recursos y demo (compilación de Linux en $LINUX)"
+if [ -z "${RANA_LINUX_COMPILADO:-}" ]; then
+    cmake -S . -B "$LINUX" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF > /dev/null
+fi
+cmake --build "$LINUX" --target escuadron-rana -j "$n"
+RECURSOS=$LINUX/bin
 
 echo "== escuadron-rana.exe (compilación cruzada)"
 cmake -S . -B "$SALIDA/cruzada" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
