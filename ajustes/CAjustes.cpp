@@ -368,13 +368,16 @@ std::string CAjustes::escribirTemporal()
 }
 
 // Lo que el jugador escribió y no se entendió no se pierde: queda al lado.
+// Se copia con lo nuestro y no con copy_file, que no reintenta cuando una
+// señal corta la copia y deja un .roto vacío; así tampoco queda a medias.
 bool CAjustes::apartarRoto()
 {
     std::error_code error;
-    if (fs::exists(rutaDe(archivo), error))
-        fs::copy_file(rutaDe(archivo), rutaDe(archivo + ".roto"), fs::copy_options::overwrite_existing, error);
-    if (error) {
-        avisarSinGuardar("no se pudo apartar el archivo viejo como " + archivo + ".roto: " + error.message());
+    std::string bytes;
+    const bool hay = fs::exists(rutaDe(archivo), error);
+    if (error || (hay && !(leerArchivo(archivo, bytes) && escribirArchivoAtomico(archivo + ".roto", bytes)))) {
+        avisarSinGuardar("no se pudo apartar el archivo viejo como " + archivo + ".roto: " +
+                         (error ? error.message() : std::strerror(errno)));
         return false;
     }
     avisar("el archivo viejo queda en " + archivo + ".roto");

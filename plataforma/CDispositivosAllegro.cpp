@@ -6,6 +6,7 @@
 #include <string>
 
 #include "plataforma/CCapaConfig.h"
+#include "plataforma/CancionMidi.h"
 #include "plataforma/CHiloFondo.h"
 #include "plataforma/Dialogo.h"
 #include "plataforma/Escala.h"
@@ -188,7 +189,7 @@ int CDispositivosAllegro::instalarSonido(bool conMidi)
 
 MIDI* CDispositivosAllegro::cargarMidi(const char* nombre)
 {
-    return load_midi(nombre);
+    return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
 }
 
 int CDispositivosAllegro::tocarMidi(MIDI* musica)

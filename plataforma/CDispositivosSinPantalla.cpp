@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "plataforma/CancionMidi.h"
 #include "plataforma/ImagenBmp.h"
 
 int CDispositivosSinPantalla::iniciarAllegro()
@@ -24,7 +25,7 @@ void CDispositivosSinPantalla::tamanoEscritorio(int& ancho, int& alto)
 
 MIDI* CDispositivosSinPantalla::cargarMidi(const char* nombre)
 {
-    return load_midi(nombre);
+    return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
 }
 
 void CDispositivosSinPantalla::liberarMidi(MIDI* musica)

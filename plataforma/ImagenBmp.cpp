@@ -22,7 +22,7 @@ bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArch
     const uint32_t largoInfo = leer32(cabecera + 14);
     int64_t ancho, alto;
     uint16_t planos, bits;
-    uint32_t compresion = SIN_COMPRIMIR, tamanoImagen = 0;
+    uint32_t compresion = SIN_COMPRIMIR;
     if (largoInfo == 12) {
         // Cabecera de OS/2: medidas de 16 bits y nunca comprimida.
         ancho = leer16(cabecera + 18);
@@ -37,13 +37,12 @@ bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArch
         planos = leer16(cabecera + 26);
         bits = leer16(cabecera + 28);
         compresion = leer32(cabecera + 30);
-        tamanoImagen = leer32(cabecera + 34);
     } else {
         return false;
     }
-    // Alto negativo: filas de arriba abajo.
-    const int64_t filas = alto < 0 ? -alto : alto;
-    if (ancho <= 0 || ancho > LADO_MAXIMO || filas == 0 || filas > LADO_MAXIMO || planos != 1)
+    // Con alto negativo (filas de arriba abajo) Allegro 4 no carga, y antes
+    // pide memoria para un dibujo de alto negativo.
+    if (ancho <= 0 || ancho > LADO_MAXIMO || alto <= 0 || alto > LADO_MAXIMO || planos != 1)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return false;
@@ -57,15 +56,13 @@ bool cabeceraBmpSana(const uint8_t* cabecera, size_t leidos, uint64_t tamanoArch
         if (compresion == CAMPOS_DE_BITS && bits != 16 && bits != 32)
             return false;
         // Cada fila se rellena hasta un múltiplo de 4 bytes.
-        bytesPixeles = uint64_t((ancho * bits + 31) / 32 * 4) * uint64_t(filas);
+        bytesPixeles = uint64_t((ancho * bits + 31) / 32 * 4) * uint64_t(alto);
         break;
     case RLE8:
     case RLE4:
-        // Lo comprimido no se mide por las medidas: solo vale lo que anuncia.
-        if ((compresion == RLE8 ? 8 : 4) != bits || alto < 0 || tamanoImagen == 0)
-            return false;
-        bytesPixeles = tamanoImagen;
-        break;
+        // El lector de Allegro escribe cada tramo donde digan los datos, sin
+        // mirar si cae dentro del dibujo. Los del juego nunca van comprimidos.
+        return false;
     default:
         return false;
     }

@@ -5,8 +5,9 @@
 #include <cstdint>
 
 // Allegro carga un BMP cortado como un dibujo con filas en blanco y el juego
-// seguiría enseñando basura. Antes de cargar se mira que la cabecera tenga
-// sentido y que el archivo traiga todos los píxeles que ella anuncia.
+// seguiría enseñando basura, y uno comprimido escribiendo fuera del dibujo.
+// Antes de cargar se mira que la cabecera tenga sentido, sin compresión, y
+// que el archivo traiga todos los píxeles que ella anuncia.
 
 // Lo más largo que puede ocupar la cabecera: la de archivo y la de Windows v5.
 constexpr size_t LARGO_CABECERA_BMP = 14 + 124;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/time.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -160,6 +163,40 @@ TEST_F(PruebaAjustes, LoQueNoSeEntiendeVaPorDefectoConAvisoYElArchivoQuedaAparte
         EXPECT_EQ(leerArchivo(ruta + ".roto"), caso.bytes);
         EXPECT_NE(leerArchivo(ruta), caso.bytes);
     }
+}
+
+// Lo que halló el fuzzer de los ajustes (regresion/), con una señal cada
+// décima de milisegundo como las de su reloj: cada vez se avisa, el archivo
+// roto queda entero en .roto y se guarda. Antes, una señal cortaba la copia y
+// dejaba un .roto vacío y los ajustes sin guardar.
+TEST_F(PruebaAjustes, LoQueHalloElFuzzerQuedaEnteroAparteAunqueLleguenSenales)
+{
+    struct sigaction nada = {}, antes;
+    nada.sa_handler = [](int) {};
+    sigaction(SIGALRM, &nada, &antes);
+    const itimerval cada = { { 0, 100 }, { 0, 100 } }, parado = {};
+    int archivos = 0;
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::path(CARPETA_PRUEBAS) / "ajustes/regresion")) {
+        const std::string bytes = leerArchivo(e.path().string());
+        ++archivos;
+        setitimer(ITIMER_REAL, &cada, nullptr);
+        for (int vez = 0; vez < 200 && !HasFailure(); ++vez) {
+            fs::remove_all(carpeta);
+            escribir(bytes);
+            CAjustes ajustes(ruta);
+            ::testing::internal::CaptureStderr();
+            Preferencias partida = ajustes.cargar();
+            ajustes.resolverTeclas(partida, nombres());
+            const bool guardado = ajustes.guardar();
+            const std::string avisos = ::testing::internal::GetCapturedStderr();
+            EXPECT_TRUE(guardado) << e.path() << ", vez " << vez << ": " << avisos;
+            EXPECT_NE(avisos.find("queda en " + ruta + ".roto"), std::string::npos) << avisos;
+            EXPECT_EQ(leerArchivo(ruta + ".roto"), bytes) << e.path() << ", vez " << vez;
+        }
+        setitimer(ITIMER_REAL, &parado, nullptr);
+    }
+    sigaction(SIGALRM, &antes, nullptr);
+    EXPECT_GT(archivos, 0);
 }
 
 // Un juego muerto entre escribir y renombrar deja el archivo de antes; una

@@ -52,9 +52,9 @@ TEST(PruebaSonidoWav, SoloPasaElPcmEnteroQueAllegroSabeLeer)
     std::string lista = "LIST";
     poner32(lista, 3);
     lista += "abc";
-    lista += '\0';
     EXPECT_TRUE(sano(wav(1, 16, "", 100, 100)));
-    EXPECT_TRUE(sano(wav(1, 8, lista, 7, 7))) << "un trozo impar lleva relleno";
+    EXPECT_TRUE(sano(wav(1, 8, lista, 7, 7))) << "Allegro no salta relleno tras un trozo impar";
+    EXPECT_FALSE(sano(wav(1, 8, lista + '\0', 7, 7))) << "con relleno, Allegro no ve el formato";
     EXPECT_FALSE(sano(wav(1, 16, "", 100, 101))) << "cortado";
     std::string cortado = wav(1, 16, "", 100, 100);
     EXPECT_FALSE(sano(cortado.substr(0, cortado.size() - 1)));
@@ -67,6 +67,10 @@ TEST(PruebaSonidoWav, SoloPasaElPcmEnteroQueAllegroSabeLeer)
     std::string otraMarca = wav(1, 16, "", 10, 10);
     otraMarca[3] = 'X';
     EXPECT_FALSE(sano(otraMarca));
+    EXPECT_FALSE(sano(wav(1, 16, "", 10, 10) + std::string("data\2\0\0\0\1\2", 10))) << "otro trozo de datos";
+    std::string mediaMuestra = wav(1, 16, "", 10, 10);
+    mediaMuestra[40] = 19;
+    EXPECT_FALSE(sano(mediaMuestra.substr(0, mediaMuestra.size() - 1))) << "media muestra al final";
     EXPECT_FALSE(sano(""));
     EXPECT_FALSE(archivoWavSano("/no/existe.wav"));
 }
