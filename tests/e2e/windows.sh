@@ -83,10 +83,10 @@ salirConWine() {
 # presentación cuando ya están teclado, sonido, mando y recursos: con la
 # máquina cargada se vio la ventana hasta 29 s después de lanzar el juego y
 # la presentación hasta 7,5 s después de la ventana, contra esperas de 10 s.
-# El juego la manda una vez y la repinta en cada WM_PAINT: llega tarde, no
-# se pierde. Se arranca una vez antes de medir nada, con un minuto por
-# espera, y se dice cuánto tardó; los arranques de después van ya por un
-# prefijo estrenado.
+# Se arranca una vez antes de medir nada, con un minuto por espera, y se
+# dice cuánto tardó. Ojo: no lo cura todo; una vez de diez, un arranque
+# posterior se quedó en negro toda su espera de 10 s, y no se sabe aún si
+# fue solo lentitud.
 primerArranque() {
     local inicio
     inicio=$(date +%s%N)
