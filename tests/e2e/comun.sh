@@ -196,11 +196,12 @@ esperarFin() {
 }
 
 # Lanza el juego y lo deja en el menú: el Espacio sostenido desde la
-# presentación acaba también la espera del título, sin música.
+# presentación acaba también la espera del título, sin música. La ventana y
+# la presentación se esperan ESPERA_ARRANQUE segundos (10 si no se dice).
 llegarAlMenu() {
     lanzarJuego "$@"
-    esperarVentana "Escuadr"
-    esperarPantalla "$JUEGO/graphics/pelmora.bmp"
+    esperarVentana "Escuadr" "${ESPERA_ARRANQUE:-10}"
+    esperarPantalla "$JUEGO/graphics/pelmora.bmp" "${ESPERA_ARRANQUE:-10}"
     xdotool windowfocus --sync "$WID"
     xdotool keydown space
     esperarPantalla "$JUEGO/graphics/main.bmp" 8
