@@ -51,39 +51,8 @@ tramo "pruebas (menos las que miden)"
 # todas): van de dos en dos por núcleo.
 ctest --test-dir build --output-on-failure -j $((2 * n)) -LE medida
 
-# Un fuzzer en su carpeta (con mapa.dict o repeticion.dict, semillas/ y
-# corpus/): falla la prueba si encuentra una entrada que lo rompa.
-fuzzear() {
-    local programa=$1 carpeta=$2 segundos=$3 largo=$4 diccionario=$5
-    mkdir -p "$carpeta/corpus"
-    if ! "$carpeta/$programa" -max_total_time="$segundos" -max_len="$largo" -timeout=10 \
-            -dict="$carpeta/$diccionario" -artifact_prefix="$carpeta/" -print_final_stats=1 \
-            "$carpeta/corpus" "$carpeta/semillas" > "$carpeta/registro.txt" 2>&1; then
-        tail -n 60 "$carpeta/registro.txt"
-        echo "el fuzzer encontró un fallo; la entrada que lo provoca está en $carpeta/"
-        exit 1
-    fi
-    grep -E '^(#[0-9]+[[:space:]]+DONE|Done|stat::average_exec_per_sec)' "$carpeta/registro.txt" || true
-}
-
-tramo "fuzzing del lector de mapas: libFuzzer con ASan y UBSan, 60 s"
-# Carpeta aparte con clang++; solo se compilan los lectores y sus fuzzers.
-fuzz=build/fuzz
-cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
-cmake --build "$fuzz" --target fuzz_lector_mapa -j "$n"
-# El mapa de verdad de la fase también es semilla, si ya se genera.
-largo=20000
-if [ -f build/bin/maps/fase1.map ]; then
-    cp build/bin/maps/fase1.map "$fuzz/fuzz/semillas/fase1.map"
-    tam=$(stat -c %s build/bin/maps/fase1.map)
-    [ "$tam" -lt $((largo - 4096)) ] || largo=$((tam + 4096))
-fi
-fuzzear fuzz_lector_mapa "$fuzz/fuzz" 60 "$largo" mapa.dict
-
-tramo "fuzzing del lector de repeticiones: libFuzzer con ASan y UBSan, 30 s"
-# Las semillas las escribe el codificador al compilar el fuzzer.
-cmake --build "$fuzz" --target fuzz_lector_repeticion -j "$n"
-fuzzear fuzz_lector_repeticion "$fuzz/fuzz/repeticion" 30 4096 repeticion.dict
+tramo "fuzzing de los lectores"
+bash scripts/fuzzear.sh
 
 tramo "esperando a lo que va por detrás"
 if ! wait "$PID_DETRAS"; then

@@ -64,14 +64,11 @@ paso "--escala 1 abre 640x480 en un escritorio de 1920x1080 y no se guarda"
 
 arrancarCon 1280x960
 propiedadesVentana "al abrir"
-pulsar F11
-esperarGeometria 1920x1080+0+0
+sostener F11 esperarGeometria 1920x1080+0+0
 propiedadesVentana "en pantalla completa"
-pulsar F11
-esperarGeometria 1280x960+0+0
+sostener F11 esperarGeometria 1280x960+0+0
 propiedadesVentana "de vuelta de la pantalla completa"
-pulsar F10
-esperarGeometria 640x480+0+0
+sostener F10 esperarGeometria 640x480+0+0
 pulsar m
 salirDelMenu
 [ "$(ajuste escala)" = 1 ] && [ "$(ajuste silencio)" = si ] && [ "$(ajuste completa)" = no ] ||
@@ -126,8 +123,7 @@ cp "$AJUSTES" "$TRABAJO/basura.cfg"
 arrancarCon 1280x960
 grep -aqF 'no es un texto en UTF-8; se usan los valores por defecto' "$JUEGO/errores" ||
     fallar "la basura en los ajustes no se avisó como algo que no es texto"
-pulsar F10
-esperarGeometria 640x480+0+0
+sostener F10 esperarGeometria 640x480+0+0
 salirDelMenu
 cmp -s "$TRABAJO/basura.cfg" "$AJUSTES.roto" || fallar "el archivo con basura no quedó entero en .roto"
 [ "$(ajuste escala)" = 1 ] || fallar "tras la basura no se guardó el ajuste nuevo: $(head -c 300 "$AJUSTES")"

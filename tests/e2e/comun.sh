@@ -114,6 +114,22 @@ pulsar() {
     sleep 0.05
 }
 
+# Con la máquina cargada una pulsación de 0,1 s puede caer entera entre dos
+# vueltas del juego (bajo Wine, a pocas imágenes por segundo, o justo tras un
+# cambio de modo), y el juego no la ve. Para lo que se ve enseguida, la tecla
+# sigue abajo hasta que se ve lo que hace; el juego atiende una pulsación por
+# bajada, así que sostenerla no la repite.
+# sostener <tecla> <espera> [argumentos de la espera].
+sostener() {
+    local tecla=$1
+    shift
+    xdotool windowfocus --sync "$WID"
+    xdotool keydown "$tecla"
+    "$@"
+    xdotool keyup "$tecla"
+    sleep 0.05
+}
+
 # Tamaño y sitio de la ventana del juego en la pantalla: ANCHOxALTO+X+Y.
 geometriaVentana() {
     xwininfo -id "$WID" 2>/dev/null | awk '

@@ -23,7 +23,10 @@ esperarPantalla "$JUEGO/graphics/main.bmp" 4
 xdotool keyup space
 ms=$(( ($(date +%s%N) - inicio) / 1000000 ))
 paso "menú a los $ms ms de pulsar Espacio"
-[ "$ms" -lt 2500 ] || fallar "el Espacio sostenido no acortó la espera del título ($ms ms)"
+# La espera entera son 500 ticks, que nunca pasan en menos de 5 s de reloj
+# por cargada que esté la máquina; acortada, el menú llega antes (2-3 s
+# con la máquina muy cargada).
+[ "$ms" -lt 4500 ] || fallar "el Espacio sostenido no acortó la espera del título ($ms ms)"
 
 pulsar 3
 esperarFin 5

@@ -45,21 +45,6 @@ inicio=$(date +%s%N)
 paso "prefijo de Wine listo en $(msDesde "$inicio") ms"
 copiarJuego
 
-# Con la máquina cargada el juego bajo Wine va a pocas imágenes por segundo
-# (el marcador llegó a marcar 3: cada cuadro pasa por el OpenGL de llvmpipe)
-# y una pulsación de 0,1 s cae entera entre dos cuadros sin que el juego la
-# vea. Aquí cada tecla sigue abajo hasta que se ve lo que hace:
-# sostener <tecla> <espera> [argumentos].
-sostener() {
-    local tecla=$1
-    shift
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown "$tecla"
-    "$@"
-    xdotool keyup "$tecla"
-    sleep 0.05
-}
-
 # F8 y Espacio abajo hasta que el juego escribe la captura dada: una
 # andanada por pulsación, así que una captura.
 capturarConWine() {
