@@ -20,9 +20,9 @@ class CAjustes {
 public:
     // $XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg, o ~/.config/… si la variable no está.
     static std::string rutaPorDefecto();
-    // Escape, F8, F10, F11, M, del 1 al 4 y las del volumen: hacen otra cosa
+    // Escape, F8, F10, F11, M, del 1 al 5 y las del volumen: hacen otra cosa
     // en todo el juego y ninguna acción las puede usar.
-    static constexpr int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3, KEY_4,
+    static constexpr int TECLAS_FIJAS[] = { KEY_ESC, KEY_F8, KEY_F10, KEY_F11, KEY_M, KEY_1, KEY_2, KEY_3, KEY_4, KEY_5,
                                             KEY_MINUS, KEY_EQUALS, KEY_MINUS_PAD, KEY_PLUS_PAD };
     static bool teclaFija(int tecla);
 

@@ -1,9 +1,12 @@
 #include "opciones/CPantallaOpciones.h"
 
+#include "opciones/EstiloPantalla.h"
 #include "plataforma/Recursos.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "sonido/CEfectos.h"
+
+using namespace estilo;
 
 namespace {
 // Dos columnas de diez filas dentro del panel del fondo; debajo, los avisos y la ayuda.
@@ -39,14 +42,6 @@ Posicion posicion(const LineaOpciones& linea)
     }
     return { 1, 9 };
 }
-
-int color(int r, int g, int b) { return makecol(r, g, b); }
-int amarillo() { return color(255, 214, 64); }
-int blanco() { return color(255, 255, 255); }
-int verdeClaro() { return color(178, 232, 110); }
-int gris() { return color(150, 158, 168); }
-int naranja() { return color(240, 132, 40); }
-int celeste() { return color(170, 210, 250); }
 
 std::string siNo(bool valor) { return valor ? "sí" : "no"; }
 }
@@ -173,7 +168,7 @@ void CPantallaOpciones::dibujarLinea(const CMenuOpciones& menu, int indice, int 
     const LineaOpciones& linea = menu.lineas()[indice];
     const bool elegida = indice == menu.elegida();
     if (elegida)
-        rectfill(sistema.paginaDibujo, x - 6, y + 3, x + ancho + 4, y + CLetras::alto(2) + 1, color(40, 96, 56));
+        franja(sistema.paginaDibujo, x, y, ancho);
     const int tinta = elegida ? amarillo() : blanco();
     const std::string rotulo = etiqueta(linea);
     letras.escribir(sistema.paginaDibujo, rotulo, x, y, tinta, 2);
@@ -184,11 +179,7 @@ void CPantallaOpciones::dibujarLinea(const CMenuOpciones& menu, int indice, int 
 void CPantallaOpciones::escribirAjustado(const std::string& texto, int x, int y, int ancho, int tinta,
                                          bool aLaDerecha)
 {
-    const int escala = CLetras::ancho(texto, 2) <= ancho ? 2 : 1;
-    // A 1x la letra baja siete píxeles: queda centrada en la fila de las de 2x.
-    const int dy = escala == 2 ? 0 : 7;
-    const int dx = aLaDerecha ? ancho - CLetras::ancho(texto, escala) : 0;
-    letras.escribir(sistema.paginaDibujo, texto, x + dx, y + dy, tinta, escala);
+    estilo::escribirAjustado(letras, sistema.paginaDibujo, texto, x, y, ancho, tinta, aLaDerecha);
 }
 
 void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
@@ -205,14 +196,8 @@ void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
                          false);
         return;
     case Espera::PREGUNTA:
-        escribirAjustado("¿Volver a los valores de serie?", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, amarillo(), false);
-        for (int i = 0; i < 2; ++i) {
-            const bool marcada = (i == 0) == menu.respuestaSi();
-            const int x = X_IZQUIERDA + 48 + i * 96;
-            if (marcada)
-                rectfill(pagina, x - 6, Y_RESPUESTA + 3, x + 38, Y_RESPUESTA + CLetras::alto(2) + 1, color(40, 96, 56));
-            letras.escribir(pagina, i == 0 ? "sí" : "no", x, Y_RESPUESTA, marcada ? amarillo() : blanco(), 2);
-        }
+        preguntaSiNo(letras, pagina, "¿Volver a los valores de serie?", X_IZQUIERDA, Y_AVISO, Y_RESPUESTA,
+                     ANCHO_AVISOS, menu.respuestaSi());
         return;
     case Espera::NADA: break;
     }

@@ -1,5 +1,6 @@
 #include "repeticion/CGrabadora.h"
 
+#include "player/CRana.h"
 #include "repeticion/HuellaPartida.h"
 #include "repeticion/TeclasGrabadas.h"
 #include "shell/Azar.h"
@@ -49,7 +50,13 @@ void CGrabadora::cuadroJugado()
         repeticion.controles.push_back(huellaPartida());
 }
 
+// La grabadora no acaba la partida por su lado: si no fue la energía ni
+// el botón de cerrar, fue Escape.
 void CGrabadora::partidaAcabada()
 {
     repeticion.resumenFinal = huellaPartida();
+    const FinPartida fin = jugador->finPartida     ? FinPartida::SIN_ENERGIA
+                           : sistema.cierrePedido() ? FinPartida::VENTANA_CERRADA
+                                                    : FinPartida::ESCAPE;
+    repeticion.desenlace = { fin, jugador->energia, jugador->potencia };
 }

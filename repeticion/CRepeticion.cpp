@@ -12,6 +12,8 @@
 //   (el formato 1 no la lleva: se grabó con las reglas 1)
 //   largo de la versión del juego (8 bits) y sus bytes, resumen del mapa (64),
 //   azar inicial (32), última columna (32 con signo), tick inicial (32)
+//   cómo acabó (8), energía y potencia al acabar (32 con signo cada una)
+//   (los formatos 1 y 2 no las llevan)
 //   número de tramos y cada tramo: cuadros, ticks, teclas (variables)
 //   número de controles (variable) y cada control (64)
 //   número de cuadros (variable), resumen final (64)
@@ -20,7 +22,7 @@
 namespace {
 
 const char MARCA[8] = { 'R', 'A', 'N', 'A', 'R', 'E', 'P', '\0' };
-const uint16_t VERSION_FORMATO = 2;
+const uint16_t VERSION_FORMATO = 3;
 const int BYTES_MAXIMOS_VARIABLE = 10;
 
 // Cuadros seguidos iguales.
@@ -110,7 +112,7 @@ public:
     std::string problema;
 };
 
-bool leerMarcaYVersiones(Lector& l, CabeceraRepeticion& c)
+bool leerMarcaYVersiones(Lector& l, CabeceraRepeticion& c, uint16_t& formato)
 {
     const size_t n = l.quedan() < sizeof MARCA ? l.quedan() : sizeof MARCA;
     if (n > 0 && std::memcmp(l.p, MARCA, n) != 0)
@@ -124,11 +126,12 @@ bool leerMarcaYVersiones(Lector& l, CabeceraRepeticion& c)
     if (version < 1 || version > VERSION_FORMATO)
         return l.fallar(ResultadoLectura::VERSION_DESCONOCIDA, "la repetición es de la versión " +
                                                                    std::to_string(version) +
-                                                                   " del formato y este juego lee la 1 y la 2");
+                                                                   " del formato y este juego lee de la 1 a la 3");
     uint64_t reglas = 1;
     if (version >= 2 && !l.fijo(2, reglas, "la versión de las reglas"))
         return false;
     c.reglas = static_cast<uint16_t>(reglas);
+    formato = static_cast<uint16_t>(version);
     return true;
 }
 
@@ -149,6 +152,22 @@ bool leerCabecera(Lector& l, CabeceraRepeticion& c)
     c.azarInicial = static_cast<uint32_t>(azar);
     c.ultimaColumna = static_cast<int32_t>(static_cast<uint32_t>(columna));
     c.tickInicial = static_cast<uint32_t>(tick);
+    return true;
+}
+
+bool leerDesenlace(Lector& l, uint16_t formato, DesenlaceRepeticion& d)
+{
+    if (formato < 3)
+        return true;
+    uint64_t fin, energia, potencia;
+    if (!l.fijo(1, fin, "cómo acabó") || !l.fijo(4, energia, "la energía final") ||
+        !l.fijo(4, potencia, "la potencia final"))
+        return false;
+    if (fin >= FINES_PARTIDA)
+        return l.mal("la partida acabó de una forma que no existe (" + std::to_string(fin) + ")");
+    d.fin = static_cast<FinPartida>(fin);
+    d.energia = static_cast<int32_t>(static_cast<uint32_t>(energia));
+    d.potencia = static_cast<int32_t>(static_cast<uint32_t>(potencia));
     return true;
 }
 
@@ -226,6 +245,9 @@ std::string CRepeticion::codificar() const
     ponerFijo(b, cabecera.azarInicial, 4);
     ponerFijo(b, static_cast<uint32_t>(cabecera.ultimaColumna), 4);
     ponerFijo(b, cabecera.tickInicial, 4);
+    ponerFijo(b, static_cast<uint8_t>(desenlace.fin), 1);
+    ponerFijo(b, static_cast<uint32_t>(desenlace.energia), 4);
+    ponerFijo(b, static_cast<uint32_t>(desenlace.potencia), 4);
 
     std::vector<Tramo> tramos;
     for (CuadroJugado cuadro : cuadros) {
@@ -250,25 +272,57 @@ std::string CRepeticion::codificar() const
     return b;
 }
 
-ResultadoLectura CRepeticion::leer(const uint8_t* bytes, size_t tamano, CRepeticion& salida, std::string& problema)
+namespace {
+
+// El archivo entero comprobado, con los cuadros aún por tramos.
+ResultadoLectura analizar(const uint8_t* bytes, size_t tamano, CRepeticion& leida, DesenlaceRepeticion& desenlace,
+                          std::vector<Tramo>& tramos, uint64_t& cuadros, std::string& problema)
 {
     Lector l(bytes, tamano);
-    CRepeticion leida;
-    std::vector<Tramo> tramos;
-    uint64_t cuadros = 0, suma = 0;
-    if (leerMarcaYVersiones(l, leida.cabecera) && leerCabecera(l, leida.cabecera) && leerTramos(l, tramos, cuadros) &&
-        leerFinal(l, cuadros, leida) && l.fijo(8, suma, "la suma de comprobación")) {
+    uint16_t formato = 0;
+    uint64_t suma = 0;
+    if (leerMarcaYVersiones(l, leida.cabecera, formato) && leerCabecera(l, leida.cabecera) &&
+        leerDesenlace(l, formato, desenlace) && leerTramos(l, tramos, cuadros) && leerFinal(l, cuadros, leida) &&
+        l.fijo(8, suma, "la suma de comprobación")) {
         if (l.quedan() > 0)
             l.mal("sobran " + std::to_string(l.quedan()) + " bytes tras el final de la repetición");
         else if (suma != resumen(bytes, tamano - 8))
             l.mal("la suma de comprobación no cuadra: el archivo está dañado");
     }
     problema = l.problema;
-    if (l.resultado != ResultadoLectura::BIEN)
-        return l.resultado;
+    return l.resultado;
+}
+
+}
+
+ResultadoLectura CRepeticion::leer(const uint8_t* bytes, size_t tamano, CRepeticion& salida, std::string& problema)
+{
+    CRepeticion leida;
+    std::vector<Tramo> tramos;
+    uint64_t cuadros = 0;
+    const ResultadoLectura resultado = analizar(bytes, tamano, leida, leida.desenlace, tramos, cuadros, problema);
+    if (resultado != ResultadoLectura::BIEN)
+        return resultado;
     leida.cuadros.reserve(cuadros);
     for (const Tramo& t : tramos)
         leida.cuadros.insert(leida.cuadros.end(), t.cuadros, t.cuadro);
     salida = std::move(leida);
+    return ResultadoLectura::BIEN;
+}
+
+ResultadoLectura CRepeticion::leerFicha(const uint8_t* bytes, size_t tamano, FichaRepeticion& salida,
+                                        std::string& problema)
+{
+    CRepeticion leida;
+    FichaRepeticion ficha;
+    std::vector<Tramo> tramos;
+    const ResultadoLectura resultado =
+        analizar(bytes, tamano, leida, ficha.desenlace, tramos, ficha.cuadros, problema);
+    if (resultado != ResultadoLectura::BIEN)
+        return resultado;
+    ficha.cabecera = std::move(leida.cabecera);
+    for (const Tramo& t : tramos)
+        ficha.ticks += t.cuadros * t.cuadro.ticks;
+    salida = std::move(ficha);
     return ResultadoLectura::BIEN;
 }

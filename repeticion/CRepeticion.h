@@ -39,6 +39,25 @@ struct CabeceraRepeticion {
     uint16_t reglas = 0;       // VERSION_REGLAS del juego que la grabó
 };
 
+// Cómo acabó la partida grabada. Las de los formatos 1 y 2 no lo anotan.
+enum class FinPartida : uint8_t { SIN_ANOTAR, ESCAPE, SIN_ENERGIA, VENTANA_CERRADA };
+const uint8_t FINES_PARTIDA = 4;
+
+// Cómo quedó la partida al acabar: lo que se enseña de ella sin rehacerla.
+struct DesenlaceRepeticion {
+    FinPartida fin = FinPartida::SIN_ANOTAR;
+    int32_t energia = 0;
+    int32_t potencia = 0;
+};
+
+// Lo que dice un archivo sin desplegar sus cuadros, para listarlo.
+struct FichaRepeticion {
+    CabeceraRepeticion cabecera;
+    DesenlaceRepeticion desenlace;
+    uint64_t cuadros = 0;
+    uint64_t ticks = 0; // lo que duró, a 100 por segundo
+};
+
 enum class ResultadoLectura {
     BIEN,
     NO_ES_REPETICION,    // no empieza por la marca
@@ -65,6 +84,7 @@ public:
     // Resumen del estado de la partida tras cada cien cuadros (tras el 100, el 200...).
     std::vector<uint64_t> controles;
     uint64_t resumenFinal = 0;
+    DesenlaceRepeticion desenlace;
 
     // Los bytes del archivo. leer() los acepta si hay un control por cada
     // cien cuadros, no pasan de CUADROS_MAXIMOS y la versión cabe en
@@ -76,6 +96,10 @@ public:
     // `problema` dice en una línea por qué. Ningún recuento del archivo
     // reserva memoria antes de comprobar que los bytes que anuncia están.
     static ResultadoLectura leer(const uint8_t* bytes, size_t tamano, CRepeticion& salida, std::string& problema);
+    // Lo mismo comprobado, sin desplegar los cuadros: la cabecera, el
+    // desenlace, cuántos cuadros y cuántos ticks.
+    static ResultadoLectura leerFicha(const uint8_t* bytes, size_t tamano, FichaRepeticion& salida,
+                                      std::string& problema);
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "repeticion/CRepeticiones.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -44,11 +45,23 @@ void CRepeticiones::guardar(const CRepeticion& repeticion)
     podar();
 }
 
-// Se quedan las más nuevas por cuándo se escribieron: el nombre no lo dice
-// bien (…-2.rep va antes que su hermana del mismo segundo, y un cambio de
-// hora local lo desordena). Con la misma hora, la del nombre más largo es la
-// hermana posterior.
-void CRepeticiones::podar()
+namespace {
+
+// De la hora de los archivos a la del reloj del sistema, al segundo.
+std::time_t aHoraDelSistema(fs::file_time_type escrita)
+{
+    using namespace std::chrono;
+    const auto desdeAhora = duration_cast<system_clock::duration>(escrita - fs::file_time_type::clock::now());
+    return system_clock::to_time_t(system_clock::now() + desdeAhora);
+}
+
+}
+
+// Por cuándo se escribieron: el nombre no lo dice bien (…-2.rep va antes
+// que su hermana del mismo segundo, y un cambio de hora local lo
+// desordena). Con la misma hora, la del nombre más largo es la hermana
+// posterior.
+std::vector<RepeticionGuardada> CRepeticiones::guardadasEn(const std::string& carpeta)
 {
     struct Guardada {
         fs::file_time_type escrita;
@@ -57,8 +70,8 @@ void CRepeticiones::podar()
         {
             const size_t largo = ruta.native().size(), otroLargo = otra.ruta.native().size();
             if (escrita != otra.escrita)
-                return escrita < otra.escrita;
-            return largo != otroLargo ? largo < otroLargo : ruta < otra.ruta;
+                return escrita > otra.escrita;
+            return largo != otroLargo ? largo > otroLargo : ruta > otra.ruta;
         }
     };
     std::error_code error;
@@ -69,9 +82,17 @@ void CRepeticiones::podar()
             const fs::file_time_type escrita = fs::last_write_time(it->path(), sinHora);
             guardadas.push_back({ sinHora ? fs::file_time_type::min() : escrita, it->path() });
         }
-    if (guardadas.size() <= size_t(GUARDADAS))
-        return;
     std::sort(guardadas.begin(), guardadas.end());
-    for (size_t i = 0; i + GUARDADAS < guardadas.size(); ++i)
-        fs::remove(guardadas[i].ruta, error);
+    std::vector<RepeticionGuardada> lista;
+    for (const Guardada& g : guardadas)
+        lista.push_back({ textoDe(g.ruta), g.escrita == fs::file_time_type::min() ? 0 : aHoraDelSistema(g.escrita) });
+    return lista;
+}
+
+// Se quedan las más nuevas.
+void CRepeticiones::podar()
+{
+    const std::vector<RepeticionGuardada> guardadas = guardadasEn(carpeta);
+    for (size_t i = GUARDADAS; i < guardadas.size(); ++i)
+        borrarArchivo(guardadas[i].ruta);
 }

@@ -8,12 +8,9 @@
 #include "plataforma/Archivos.h"
 #include "plataforma/CDispositivosSinPantalla.h"
 #include "plataforma/Recursos.h"
-#include "repeticion/CRepeticion.h"
-#include "repeticion/CReproductor.h"
+#include "repeticion/PartidaGrabada.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
-#include "stage/CFase1.h"
-#include "world/CPartida.h"
 
 int CVerificacion::ejecutar(const std::vector<std::string>& archivos)
 {
@@ -39,23 +36,22 @@ int CVerificacion::ejecutar(const std::vector<std::string>& archivos)
 
 int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
 {
-    std::string bytes, problema;
+    std::string problema;
     CRepeticion grabada;
-    if (!leerArchivo(archivo, bytes)) {
+    const Apertura apertura = abrirRepeticion(archivo, grabada, problema);
+    if (apertura == Apertura::ILEGIBLE) {
         std::printf("%s: no se puede leer\n", archivo.c_str());
         return 2;
     }
-    if (CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), grabada, problema) !=
-        ResultadoLectura::BIEN) {
+    if (apertura == Apertura::NO_VALIDA) {
         std::printf("%s: no es una repetición válida: %s\n", archivo.c_str(), problema.c_str());
         return 2;
     }
     // La versión del juego que la grabó se dice, pero no decide nada: lo que
     // cuenta para rehacerla son las reglas.
     std::printf("%s: grabada por la versión %s del juego\n", archivo.c_str(), grabada.cabecera.versionJuego.c_str());
-    const std::string ajenas = reglasAjenas(grabada.cabecera);
-    if (!ajenas.empty()) {
-        std::printf("%s: %s\n", archivo.c_str(), ajenas.c_str());
+    if (apertura == Apertura::REGLAS_AJENAS) {
+        std::printf("%s\n", lineaReglasAjenas(archivo, problema).c_str());
         return 2;
     }
     if (grabada.cabecera.resumenMapa != resumenMapa) {
@@ -63,11 +59,7 @@ int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
         return 2;
     }
     const auto inicio = std::chrono::steady_clock::now();
-    CPartida partida;
-    partida.fase = new CFase1();
-    CReproductor reproductor(grabada, CReproductor::SIN_MOSTRAR);
-    partida.jugarFase(reproductor);
-    const CRepeticion& rehecha = reproductor.rehecha();
+    const CRepeticion rehecha = rehacerPartida(grabada, CReproductor::SIN_MOSTRAR);
     const double segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
     const size_t cuadros = grabada.cuadros.size();
     for (size_t i = 0; i < grabada.controles.size(); ++i)

@@ -69,6 +69,13 @@ void CEntrada::retenerBoton()
     unidas[KEY_1] = teclado[KEY_1];
 }
 
+void CEntrada::darPorAtendidas()
+{
+    for (int tecla = 0; tecla < KEY_MAX; ++tecla)
+        pulsacion(tecla);
+    botonNuevo();
+}
+
 bool CEntrada::algunaPulsada()
 {
     volatile char* arreglo = teclas();

@@ -31,6 +31,9 @@ public:
     // El botón del mando que ya viene pulsado no cuenta hasta que se suelte:
     // si no, la pulsación que pasa la presentación elegiría también en el menú.
     void retenerBoton();
+    // Lo que ya viene pulsado (la tecla que acabó una partida, la que abrió
+    // una pantalla) no es una pulsación nueva hasta que se suelte.
+    void darPorAtendidas();
     // Verdadero una sola vez por pulsación, hasta que se suelte la tecla.
     bool pulsacion(int tecla);
     // Verdadero si hay alguna tecla pulsada, la que sea.

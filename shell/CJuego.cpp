@@ -1,11 +1,11 @@
 #include "shell/CJuego.h"
 
 #include "opciones/CPantallaOpciones.h"
-#include "plataforma/Archivos.h"
 #include "plataforma/Recursos.h"
 #include "repeticion/CGrabadora.h"
+#include "repeticion/CPantallaRepeticiones.h"
 #include "repeticion/CRepeticiones.h"
-#include "repeticion/CReproductor.h"
+#include "repeticion/PartidaGrabada.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "shell/Teclas.h"
@@ -89,6 +89,9 @@ int CJuego::menuPrincipal()
     sistema.pararMusica();
     BITMAP* imagen = mostrarPantalla(rutaRecurso("graphics/main.bmp").c_str());
     sistema.entrada.retenerBoton();
+    // La flecha que venía pulsada de la partida no abre las repeticiones.
+    sistema.atenderEntrada();
+    sistema.entrada.darPorAtendidas();
     int opcion = 0;
     uint32_t quietoDesde = sistema.leerTicks();
     while (!sistema.teclas[KEY_1]) {
@@ -115,6 +118,11 @@ int CJuego::menuPrincipal()
             opcion = 4;
             break;
         }
+        // En el mando, la cruceta o la palanca a la derecha.
+        if (sistema.teclas[KEY_5] || sistema.entrada.pulsacion(KEY_RIGHT)) {
+            opcion = 5;
+            break;
+        }
     }
     destroy_bitmap(imagen);
     sistema.limpiarPagina();
@@ -129,6 +137,7 @@ void CJuego::bucleTitulo()
         case 1: segundaOpcion(); break;
         case 3: verDemo(); break;
         case 4: opciones(); break;
+        case 5: repeticiones(); break;
         default: marcarSalida(); break;
         }
         // Si se cerró la ventana durante la partida, se sale sin volver al menú.
@@ -155,27 +164,19 @@ void CJuego::jugar()
 // La partida grabada, en la ventana y a su ritmo; al acabar, o con Escape, se sale.
 void CJuego::verRepeticion(const CRepeticion& repeticion)
 {
-    CPartida partida;
-    partida.fase = new CFase1();
-    CReproductor reproductor(repeticion, CReproductor::REPETICION);
-    partida.jugarFase(reproductor);
+    rehacerPartida(repeticion, CReproductor::REPETICION);
 }
 
 void CJuego::verDemo()
 {
     if (estadoDemo == DEMO_SIN_LEER) {
-        std::string bytes, problema;
-        const bool leida = leerArchivo(rutaRecurso("demos/demo.rep"), bytes) &&
-                           CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), demo,
-                                             problema) == ResultadoLectura::BIEN;
+        std::string problema;
+        const bool leida = abrirRepeticion(rutaDemo(), demo, problema) == Apertura::BIEN;
         estadoDemo = leida ? DEMO_LISTA : DEMO_FALTA;
     }
     if (estadoDemo != DEMO_LISTA)
         return;
-    CPartida partida;
-    partida.fase = new CFase1();
-    CReproductor reproductor(demo, CReproductor::DEMO);
-    partida.jugarFase(reproductor);
+    rehacerPartida(demo, CReproductor::DEMO);
     // La tecla que acabó la demo no cuenta en el menú: un 1 no empieza a jugar.
     while (sistema.entrada.algunaPulsada() && !sistema.cierrePedido())
         sistema.atenderEntrada();
@@ -190,6 +191,12 @@ void CJuego::segundaOpcion()
 void CJuego::opciones()
 {
     CPantallaOpciones pantalla(letras);
+    pantalla.ejecutar();
+}
+
+void CJuego::repeticiones()
+{
+    CPantallaRepeticiones pantalla(letras);
     pantalla.ejecutar();
 }
 

@@ -23,11 +23,12 @@ public:
     void presentacion();
     void esperaTitulo();
     // 0: jugar, 1: segunda opción, 2: salir, 3: el menú se quedó quieto y
-    // toca la demo, 4: las opciones.
+    // toca la demo, 4: las opciones, 5: las repeticiones.
     int menuPrincipal();
     void jugar();
     void segundaOpcion();
     void opciones();
+    void repeticiones();
     void verRepeticion(const CRepeticion& repeticion);
     // La demo del piloto, como la grabó la compilación; sin ella, el menú sigue quieto.
     void verDemo();

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "ajustes/LineaOrdenes.h"
-#include "plataforma/Archivos.h"
 #include "plataforma/Recursos.h"
 #include "repeticion/CRepeticiones.h"
 #include "repeticion/CVerificacion.h"
+#include "repeticion/PartidaGrabada.h"
 #include "shell/CJuego.h"
 #ifdef _WIN32
 #include "plataforma/PlataformaWindows.h"
@@ -52,19 +52,16 @@ int main(int argc, char** argv)
         return juego.ejecutar(&ajustes);
     }
     CRepeticion repeticion;
-    std::string bytes;
-    problema.clear();
-    if (!leerArchivo(opciones.repeticion, bytes) ||
-        CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), repeticion, problema) !=
-            ResultadoLectura::BIEN) {
-        std::fprintf(stderr, "escuadron-rana: %s no es una repetición que se pueda ver%s%s\n", opciones.repeticion.c_str(),
-                     problema.empty() ? "" : ": ", problema.c_str());
+    switch (abrirRepeticion(opciones.repeticion, repeticion, problema)) {
+    case Apertura::ILEGIBLE:
+    case Apertura::NO_VALIDA:
+        std::fprintf(stderr, "escuadron-rana: %s\n", lineaNoSePuedeVer(opciones.repeticion, problema).c_str());
         return 2;
-    }
-    const std::string ajenas = reglasAjenas(repeticion.cabecera);
-    if (!ajenas.empty()) {
-        std::fprintf(stderr, "escuadron-rana: %s: %s\n", opciones.repeticion.c_str(), ajenas.c_str());
+    case Apertura::REGLAS_AJENAS:
+        std::fprintf(stderr, "escuadron-rana: %s\n", lineaReglasAjenas(opciones.repeticion, problema).c_str());
         return 2;
+    case Apertura::BIEN:
+        break;
     }
     return juego.ejecutar(&ajustes, &repeticion);
 }

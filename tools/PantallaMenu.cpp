@@ -12,9 +12,12 @@ constexpr int ALTURA_AGUA = 250;
 constexpr int CENTRO_X = ANCHO_PANTALLA / 2;
 constexpr int COLUMNA_TECLAS = 88;
 constexpr int COLUMNA_ACCION = 240;
-// Ocho filas de teclas y la del mando: caben si cada fila lleva 28 píxeles.
-constexpr int Y_CONTROLES = 186;
-constexpr int PASO_FILA = 28;
+// Ocho filas de teclas y la del mando: caben si cada fila lleva 26 píxeles.
+constexpr int Y_CONTROLES = 198;
+constexpr int PASO_FILA = 26;
+// El panel de las opciones, tan ancho como el de los controles: a 3x,
+// «5 - Repeticiones» no cabe entre dos emblemas.
+constexpr int X0_PANELES = 60, X1_PANELES = ANCHO_PANTALLA - 60;
 
 // Tecla dibujada como una tapa con relieve; devuelve dónde acaba.
 int dibujarTecla(Lienzo& lienzo, int x, int y, const std::string& rotulo)
@@ -61,17 +64,21 @@ void filaTeclas(Lienzo& lienzo, int y, const std::string& tecla, const std::stri
 
 void dibujarOpciones(Lienzo& lienzo)
 {
-    dibujarPanel(lienzo, CENTRO_X - 160, 76, CENTRO_X + 160, 172);
+    dibujarPanel(lienzo, X0_PANELES, 76, X1_PANELES, 188);
     // La tecla 2 no tiene opción propia: el menú salta del 1 al 3 a propósito.
     // Salir va la última, como en cualquier menú.
-    lienzo.texto("1 - Jugar", CENTRO_X - 144, 84, 3, colores::AMARILLO_TITULO);
-    lienzo.texto("4 - Opciones", CENTRO_X - 144, 112, 3, colores::AMARILLO_TITULO);
-    lienzo.texto("3 - Salir", CENTRO_X - 144, 140, 3, colores::AMARILLO_TITULO);
+    int y = 82;
+    for (const char* opcion : {"1 - Jugar", "4 - Opciones", "5 - Repeticiones", "3 - Salir"}) {
+        lienzo.texto(opcion, X0_PANELES + 14, y, 3, colores::AMARILLO_TITULO);
+        y += 26;
+    }
+    // El emblema, a la derecha de las opciones con las alas dentro del panel.
+    dibujarEmblemaRana(lienzo, X1_PANELES - 62, 132, 26);
 }
 
 void dibujarControles(Lienzo& lienzo)
 {
-    dibujarPanel(lienzo, 60, Y_CONTROLES, ANCHO_PANTALLA - 60, 472);
+    dibujarPanel(lienzo, X0_PANELES, Y_CONTROLES, X1_PANELES, 472);
     lienzo.textoCentrado("Controles", CENTRO_X, Y_CONTROLES + 10, 2, colores::VERDE_CLARO);
     int y = Y_CONTROLES + 36;
     filaFlechas(lienzo, y);
@@ -83,8 +90,8 @@ void dibujarControles(Lienzo& lienzo)
     filaTeclas(lienzo, y += PASO_FILA, "F10", "", "tamaño de la ventana");
     filaTeclas(lienzo, y += PASO_FILA, "F11", "", "pantalla completa");
     // El mando no tiene teclas que pintar: una línea basta.
-    lienzo.textoCentrado("Mando: cruceta o palanca, botón 1 dispara, Start pausa", CENTRO_X, y + PASO_FILA + 4, 1,
-                         colores::GRIS_METAL);
+    lienzo.textoCentrado("Mando: cruceta, botón 1 dispara, Start pausa; menú: derecha = 5", CENTRO_X,
+                         y + PASO_FILA + 2, 1, colores::GRIS_METAL);
 }
 }
 
@@ -92,9 +99,6 @@ void dibujarPantallaMenu(Lienzo& lienzo)
 {
     dibujarCharcaNocturna(lienzo, ALTURA_AGUA, false);
     lienzo.textoCentradoConSombra("Escuadrón Rana", CENTRO_X, 26, 4, colores::AMARILLO_TITULO);
-    // A los lados de las opciones: junto al título las alas lo tapaban.
-    dibujarEmblemaRana(lienzo, 90, 124, 34);
-    dibujarEmblemaRana(lienzo, ANCHO_PANTALLA - 90, 124, 34);
     dibujarOpciones(lienzo);
     dibujarControles(lienzo);
 }

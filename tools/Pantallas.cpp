@@ -17,4 +17,5 @@ void generarPantallas(const CarpetaSalida& salida)
     guardarPantalla(salida, "graphics/pelmora.bmp", dibujarPantallaPresentacion);
     guardarPantalla(salida, "graphics/main.bmp", dibujarPantallaMenu);
     guardarPantalla(salida, "graphics/opciones.bmp", dibujarPantallaOpciones);
+    guardarPantalla(salida, "graphics/repeticiones.bmp", dibujarPantallaRepeticiones);
 }

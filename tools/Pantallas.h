@@ -15,6 +15,8 @@ constexpr int X0_PANEL = 12, Y0_PANEL = 64, X1_PANEL = 624, Y1_PANEL = 464;
 
 void dibujarPantallaMenu(Lienzo& lienzo);
 void dibujarPantallaOpciones(Lienzo& lienzo);
+// El mismo fondo, con su título: la lista la escribe el juego.
+void dibujarPantallaRepeticiones(Lienzo& lienzo);
 void generarPantallas(const CarpetaSalida& salida);
 
 #endif

@@ -322,6 +322,36 @@ leerNumero() {
     echo "$numero"
 }
 
+# Píxeles de un color en un recorte de una captura: lo demás va a negro
+# antes, para que el blanco que ya hubiera no cuente.
+pixelesDe() {
+    convert "$1" -crop "$2" +repage -alpha off -fuzz 4% -fill black +opaque "$3" \
+        -fill white -opaque "$3" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# Espera a que la ventana tenga en el recorte más de tantos píxeles del
+# color; deja la última cuenta en PIXELES y la captura en $TRABAJO/color.png.
+esperarColor() {
+    local recorte=$1 color=$2 minimo=$3
+    PIXELES=""
+    for _ in $(seq 25); do
+        if capturar "$TRABAJO/color.png"; then
+            PIXELES=$(pixelesDe "$TRABAJO/color.png" "$recorte" "$color")
+            [ "$PIXELES" -gt "$minimo" ] 2>/dev/null && return 0
+        fi
+        sleep 0.2
+    done
+    cp "$TRABAJO/color.png" /tmp/rana-ultima-captura.png 2>/dev/null
+    return 1
+}
+
+# Los píxeles blancos del rótulo de arriba a la izquierda.
+blancosDelRotulo() {
+    capturar "$TRABAJO/rotulo.png" || fallar "no se pudo capturar la ventana"
+    convert "$TRABAJO/rotulo.png" -crop 90x10+6+6 +repage -fuzz 10% -fill black +opaque white \
+        -fill white -opaque white -format '%[fx:mean*w*h]' info: | cuentaEntera
+}
+
 # Caja que ocupa el verde de la rana (92,196,64) en una imagen: ANCHOxALTO+X+Y.
 cajaRana() {
     convert "$1" -alpha off -fuzz 4% -fill black +opaque 'rgb(92,196,64)' \

@@ -23,6 +23,7 @@ $D/graphics/main.bmp
 $D/graphics/opciones.bmp
 $D/graphics/pelmora.bmp
 $D/graphics/rana.bmp
+$D/graphics/repeticiones.bmp
 $D/maps/fase1.map
 $D/musics/fase1.mid
 $D/musics/parches.cfg

@@ -20,7 +20,7 @@ paso "$(basename "$deb"): $(stat -c %s "$deb") bytes en $(msDesde "$inicio") ms"
 [ "$(dpkg-deb -f "$deb" Package)" = escuadron-rana ] || fallar "el paquete no se llama escuadron-rana"
 archivos=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | LC_ALL=C sort)
 D=./usr/share/games/escuadron-rana
-for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,opciones,letras,enemigos,comunes,rana,fase1,icono}.bmp \
+for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,opciones,repeticiones,letras,enemigos,comunes,rana,fase1,icono}.bmp \
         $D/maps/fase1.map $D/demos/demo.rep $D/musics/{fase1.mid,tokecillo.mid,parches.cfg} \
         $D/sounds/{disparo,perforante,curvo,estallido,impacto,explosion,explosion_metal}.wav \
         $D/sounds/{explosion_gigante,bala,herida,premio,aviso_gigante}.wav \
@@ -30,7 +30,7 @@ for esperado in ./usr/games/escuadron-rana $D/graphics/{pelmora,main,opciones,le
         ./usr/share/man/man6/escuadron-rana.6.gz ./usr/share/doc/escuadron-rana/{README.md,copyright,changelog.gz}; do
     grep -qxF "$esperado" <<< "$archivos" || fallar "al paquete le falta $esperado"
 done
-[ "$(wc -l <<< "$archivos")" -eq 36 ] || fallar "el paquete trae otros archivos: $archivos"
+[ "$(wc -l <<< "$archivos")" -eq 37 ] || fallar "el paquete trae otros archivos: $archivos"
 dpkg-deb -c "$deb" | awk '$6 == "./usr/games/escuadron-rana"' | grep -q '^-rwxr-xr-x' ||
     fallar "el juego del paquete no es ejecutable"
 paso "el paquete trae sus 34 archivos bajo /usr"

@@ -77,13 +77,6 @@ estado=$?
     fallar "--repeticion de otras reglas sale con $estado y dice: $salida"
 paso "--repeticion también la rechaza: $salida"
 
-# Los píxeles blancos del rótulo de arriba a la izquierda.
-blancosDelRotulo() {
-    capturar "$TRABAJO/rotulo.png" || fallar "no se pudo capturar la ventana"
-    convert "$TRABAJO/rotulo.png" -crop 90x10+6+6 +repage -fuzz 10% -fill black +opaque white \
-        -fill white -opaque white -format '%[fx:mean*w*h]' info: | cuentaEntera
-}
-
 # Vista en la ventana: el rótulo blanco arriba a la izquierda, y al acabar sale con 0.
 lanzarJuego --repeticion "$GRABADA"
 esperarVentana "Escuadr"

@@ -7,13 +7,14 @@
 #include <set>
 
 #include "plataforma/Archivos.h"
+#include "player/CRana.h"
+#include "repeticion/CListaRepeticiones.h"
 #include "repeticion/CRepeticiones.h"
-#include "repeticion/CReproductor.h"
+#include "repeticion/PartidaGrabada.h"
 #include "shell/Azar.h"
 #include "shell/CJuego.h"
 #include "stage/CFase1.h"
 #include "tests/world/MundoDePrueba.h"
-#include "world/CPartida.h"
 
 namespace fs = std::filesystem;
 
@@ -58,14 +59,7 @@ protected:
     }
 
     // La rehace sin mostrarla, como --verificar, y da lo que quedó grabado al rehacerla.
-    CRepeticion rehacer(const CRepeticion& grabada)
-    {
-        CPartida partida;
-        partida.fase = new CFase1();
-        CReproductor reproductor(grabada, CReproductor::SIN_MOSTRAR);
-        partida.jugarFase(reproductor);
-        return reproductor.rehecha();
-    }
+    CRepeticion rehacer(const CRepeticion& grabada) { return rehacerPartida(grabada, CReproductor::SIN_MOSTRAR); }
 
     CRepeticion ultima()
     {
@@ -152,6 +146,40 @@ TEST_F(PruebaGrabacion, UnaPartidaGrabadaSeRehaceIgualYUnBitCambiadoSeNotaEnSuCo
     ASSERT_EQ(rehecha.controles.size(), 3u);
     EXPECT_EQ(rehecha.controles[0], primera.controles[0]);
     EXPECT_NE(rehecha.controles[1], primera.controles[1]);
+}
+
+// Cómo acabó queda anotado con la energía y la potencia de ese momento: Escape,
+// la energía agotada (con lo que marcaba la rana) o el botón de cerrar, que
+// va el último porque no se deshace.
+TEST_F(PruebaGrabacion, LaGrabacionAnotaComoAcaboLaPartida)
+{
+    struct Caso {
+        FinPartida fin;
+        int32_t energia, potencia;
+    };
+    for (const Caso& caso : { Caso{ FinPartida::ESCAPE, 0, 0 }, Caso{ FinPartida::SIN_ENERGIA, 3, 41 },
+                              Caso{ FinPartida::VENTANA_CERRADA, 17, 9 } }) {
+        int cuadros = 0;
+        simulados.alPresentar = [&](int) {
+            if (++cuadros != 40)
+                return;
+            jugador->energia = caso.energia ? caso.energia : jugador->energia;
+            jugador->potencia = caso.potencia ? caso.potencia : jugador->potencia;
+            jugador->finPartida = caso.fin == FinPartida::SIN_ENERGIA;
+            pulsar(KEY_ESC, caso.fin == FinPartida::ESCAPE);
+            if (caso.fin == FinPartida::VENTANA_CERRADA)
+                CSistema::avisarCierre();
+        };
+        CJuego().jugar();
+        pulsar(KEY_ESC, false);
+        const CRepeticion grabada = ultima();
+        EXPECT_EQ(grabada.cuadros.size(), 40u);
+        EXPECT_EQ(grabada.desenlace.fin, caso.fin) << textoFin(caso.fin);
+        if (caso.energia) {
+            EXPECT_EQ(grabada.desenlace.energia, caso.energia);
+            EXPECT_EQ(grabada.desenlace.potencia, caso.potencia);
+        }
+    }
 }
 
 // Solo quedan las cincuenta escritas más tarde, digan lo que digan los

@@ -67,6 +67,8 @@ void esperarIguales(const CRepeticion& a, const CRepeticion& b)
                 x.azarInicial == y.azarInicial && x.ultimaColumna == y.ultimaColumna && x.tickInicial == y.tickInicial &&
                 x.reglas == y.reglas);
     EXPECT_TRUE(a.cuadros == b.cuadros && a.controles == b.controles && a.resumenFinal == b.resumenFinal);
+    EXPECT_TRUE(a.desenlace.fin == b.desenlace.fin && a.desenlace.energia == b.desenlace.energia &&
+                a.desenlace.potencia == b.desenlace.potencia);
 }
 
 // Arma un archivo a mano tras una cabecera buena, con su suma al final: lo
@@ -121,6 +123,7 @@ TEST(PruebaRepeticion, CadaPartidaVuelveIgualYUnaEnteraOcupaPoco)
     extremos.cuadros[0] = { UINT32_MAX, TODAS_LAS_TECLAS };
     extremos.cuadros[99] = { 0, 0 };
     extremos.resumenFinal = UINT64_MAX;
+    extremos.desenlace = { FinPartida::VENTANA_CERRADA, INT32_MIN, INT32_MAX };
 
     for (const CRepeticion& original : { entera, partida(0), partida(99), partida(101), extremos }) {
         const std::string codificada = original.codificar();
@@ -132,13 +135,24 @@ TEST(PruebaRepeticion, CadaPartidaVuelveIgualYUnaEnteraOcupaPoco)
         EXPECT_EQ(leida.codificar(), codificada);
     }
 
+    // La ficha lee lo mismo sin desplegar los cuadros: cuántos y cuántos ticks.
+    FichaRepeticion ficha;
+    std::string problema;
+    ASSERT_EQ(CRepeticion::leerFicha(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), ficha, problema),
+              ResultadoLectura::BIEN);
+    uint64_t ticks = 0;
+    for (const CuadroJugado& c : entera.cuadros)
+        ticks += c.ticks;
+    EXPECT_EQ(ficha.cuadros, entera.cuadros.size());
+    EXPECT_EQ(ficha.ticks, ticks);
+    EXPECT_EQ(ficha.cabecera.azarInicial, entera.cabecera.azarInicial);
+
     // Lo que no cabe en el archivo no se escribe: la versión se corta y los
     // bits que no son teclas de la partida se quedan fuera.
     CRepeticion sobrada = partida(3);
     sobrada.cabecera.versionJuego = std::string(40, 'v');
     sobrada.cuadros[1].teclas = 0xFF;
     CRepeticion leida;
-    std::string problema;
     ASSERT_EQ(leer(sobrada.codificar(), leida, problema), ResultadoLectura::BIEN) << problema;
     EXPECT_EQ(leida.cabecera.versionJuego, std::string(32, 'v'));
     EXPECT_EQ(leida.cuadros[1].teclas, TODAS_LAS_TECLAS);
@@ -155,6 +169,7 @@ TEST(PruebaRepeticion, LasDeOtrasReglasSeLeenPeroNoSonDeEsteJuego)
               ResultadoLectura::BIEN)
         << problema;
     EXPECT_EQ(vieja.cabecera.reglas, 1u);
+    EXPECT_EQ(vieja.desenlace.fin, FinPartida::SIN_ANOTAR);
     EXPECT_EQ(reglasAjenas(vieja.cabecera),
               "grabada con las reglas 1; este juego tiene las " + std::to_string(VERSION_REGLAS));
     EXPECT_EQ(reglasAjenas(partida(10).cabecera), "");
@@ -179,10 +194,15 @@ TEST(PruebaRepeticion, LosArchivosMalosDicenQueLesPasa)
     EXPECT_EQ(clase(otra), ResultadoLectura::NO_ES_REPETICION);
     EXPECT_EQ(clase("BM6\0\0\0"), ResultadoLectura::NO_ES_REPETICION);
     EXPECT_EQ(clase("RANX"), ResultadoLectura::NO_ES_REPETICION);
-    for (const char* version : { "\3\0", "\0\0", "\xFF\xFF" })
+    for (const char* version : { "\4\0", "\0\0", "\xFF\xFF" })
         EXPECT_EQ(clase(buena.substr(0, 8) + std::string(version, 2) + buena.substr(10)),
                   ResultadoLectura::VERSION_DESCONOCIDA);
     EXPECT_EQ(clase(buena + '\0'), ResultadoLectura::MAL_FORMADA);
+    // Un final que no existe, tras la cabecera de 38 bytes, con la suma rehecha.
+    Armador finRaro;
+    finRaro.b = buena.substr(0, buena.size() - 8);
+    finRaro.b[38] = static_cast<char>(FINES_PARTIDA);
+    EXPECT_EQ(clase(finRaro.cerrado()), ResultadoLectura::MAL_FORMADA);
     EXPECT_EQ(clase(buena + buena), ResultadoLectura::MAL_FORMADA);
 
     // Cortada por cualquier sitio, también en la marca o vacía.

@@ -1,8 +1,9 @@
 // Fuzzer del lector de repeticiones: bytes cualesquiera, sin fallos de
 // memoria ni comportamiento indefinido. Lo que se rechaza no toca la salida
 // y dice por qué en una línea; lo que se acepta es coherente y vuelve a dar
-// exactamente los mismos bytes (el formato 1 se reescribe en el actual, que
-// se lee igual). Cualquier diferencia aborta.
+// exactamente los mismos bytes (los formatos 1 y 2 se reescriben en el
+// actual, que se lee igual). La ficha de la lista dice lo mismo que la
+// lectura entera. Cualquier diferencia aborta.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,24 @@ void fallar(const char* motivo, const std::string& problema)
     std::abort();
 }
 
+// La ficha acepta y rechaza lo mismo que la lectura entera, y cuenta lo mismo.
+void compararFicha(const std::string& bytes, ResultadoLectura resultado, const CRepeticion& leida)
+{
+    FichaRepeticion ficha;
+    std::string problema;
+    if (CRepeticion::leerFicha(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), ficha, problema) !=
+        resultado)
+        fallar("la ficha no da lo mismo que la lectura entera", problema);
+    if (resultado != ResultadoLectura::BIEN)
+        return;
+    uint64_t ticks = 0;
+    for (const CuadroJugado& c : leida.cuadros)
+        ticks += c.ticks;
+    if (ficha.cuadros != leida.cuadros.size() || ficha.ticks != ticks || ficha.desenlace.fin != leida.desenlace.fin ||
+        ficha.desenlace.energia != leida.desenlace.energia || ficha.desenlace.potencia != leida.desenlace.potencia)
+        fallar("la ficha cuenta otra cosa que la lectura entera", "");
+}
+
 ResultadoLectura comprobar(const std::string& bytes)
 {
     // Una salida con algo dentro: un rechazo no puede dejarla a medias.
@@ -27,6 +46,7 @@ ResultadoLectura comprobar(const std::string& bytes)
     std::string problema = "de antes";
     const ResultadoLectura resultado =
         CRepeticion::leer(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), salida, problema);
+    compararFicha(bytes, resultado, salida);
     if (resultado != ResultadoLectura::BIEN) {
         if (problema.empty() || problema == "de antes" || problema.find('\n') != std::string::npos)
             fallar("rechaza sin decir por qué en una línea", problema);
@@ -44,15 +64,16 @@ ResultadoLectura comprobar(const std::string& bytes)
         if (c.teclas & ~TODAS_LAS_TECLAS)
             fallar("acepta teclas que no existen", "");
     const std::string escrita = salida.codificar();
-    const bool formato1 = bytes.size() > 9 && bytes[8] == 1 && bytes[9] == 0;
-    if (!formato1 && escrita != bytes)
+    const bool formatoViejo = bytes.size() > 9 && (bytes[8] == 1 || bytes[8] == 2) && bytes[9] == 0;
+    if (!formatoViejo && escrita != bytes)
         fallar("lo aceptado no vuelve a dar los mismos bytes", "");
-    if (formato1) {
+    if (formatoViejo) {
         CRepeticion releida;
         if (CRepeticion::leer(reinterpret_cast<const uint8_t*>(escrita.data()), escrita.size(), releida, problema) !=
                 ResultadoLectura::BIEN ||
-            releida.codificar() != escrita || releida.cabecera.reglas != 1)
-            fallar("el formato 1 reescrito no se lee igual", problema);
+            releida.codificar() != escrita || releida.cabecera.reglas != salida.cabecera.reglas ||
+            releida.desenlace.fin != FinPartida::SIN_ANOTAR)
+            fallar("un formato viejo reescrito no se lee igual", problema);
     }
     return resultado;
 }

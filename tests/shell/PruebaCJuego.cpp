@@ -166,6 +166,28 @@ TEST_F(PruebaFlujo, PrioridadDeLasTeclasDelMenu)
     EXPECT_EQ(juego.menuPrincipal(), 2);
 }
 
+// El 5 abre las repeticiones, y también la cruceta del mando a la derecha;
+// la que ya venía pulsada no cuenta hasta soltarla y volver a pulsarla.
+TEST_F(PruebaFlujo, ElCincoOLaDerechaDelMandoAbrenLasRepeticiones)
+{
+    simulados.hayMando = true;
+    sistema.inicializar();
+    CJuego juego;
+    simulados.teclas[KEY_5] = 1;
+    EXPECT_EQ(juego.menuPrincipal(), 5);
+    simulados.teclas[KEY_5] = 0;
+    int lecturas = 0;
+    simulados.mando.derecha = true;
+    simulados.alLeerMando = [&](int) {
+        ++lecturas;
+        simulados.mando.derecha = lecturas < 50 || lecturas >= 60;
+        if (lecturas > 1000)
+            simulados.avisoCierre();
+    };
+    EXPECT_EQ(juego.menuPrincipal(), 5);
+    EXPECT_EQ(lecturas, 60) << "abre con la pulsación nueva, no con la que venía";
+}
+
 // El botón del mando pasa la presentación y el título como Espacio; el menú
 // espera a que se suelte y se vuelva a pulsar, y entonces es la tecla 1. Si
 // alguna espera no lo viera, el cierre de la ventana la acaba.

@@ -109,6 +109,7 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
     };
     for (const Esperado& e : {Esperado{"graphics/pelmora.bmp", 640, 480}, Esperado{"graphics/main.bmp", 640, 480},
                               Esperado{"graphics/opciones.bmp", 640, 480},
+                              Esperado{"graphics/repeticiones.bmp", 640, 480},
                               Esperado{"graphics/comunes.bmp", 640, 128},
                               Esperado{"graphics/enemigos.bmp", 512, 416},
                               Esperado{"graphics/rana.bmp", 400, 50},
@@ -122,7 +123,8 @@ TEST_F(ImagenesGeneradas, CadaArchivoTieneSuTamanoExacto)
 
 TEST_F(ImagenesGeneradas, LasPantallasNoTienenMascaraYTienenDibujo)
 {
-    for (const char* archivo : {"graphics/pelmora.bmp", "graphics/main.bmp", "graphics/opciones.bmp"}) {
+    for (const char* archivo :
+         {"graphics/pelmora.bmp", "graphics/main.bmp", "graphics/opciones.bmp", "graphics/repeticiones.bmp"}) {
         Bitmap b = cargar(archivo);
         ASSERT_TRUE(b);
         EXPECT_FALSE(esMagenta(b.get(), 0, 0)) << archivo;
@@ -303,8 +305,8 @@ TEST_F(ImagenesGeneradas, ElMenuPoneCadaTeclaEnLaFilaDeSuAccion)
     // Las tapas miden 23 píxeles con su sombra: una fila no pisa la siguiente.
     for (auto i = filas.begin(); std::next(i) != filas.end(); ++i)
         EXPECT_GE(*std::next(i) - *i, 23) << "filas en y=" << *i << " y " << *std::next(i);
-    for (const char* opcion : {"1 - Jugar", "3 - Salir", "4 - Opciones"})
+    for (const char* opcion : {"1 - Jugar", "3 - Salir", "4 - Opciones", "5 - Repeticiones"})
         EXPECT_TRUE(buscarTexto(menu.get(), opcion, 3, ::colores::AMARILLO_TITULO)) << opcion;
-    EXPECT_TRUE(buscarTexto(menu.get(), "cruceta o palanca", 1, ::colores::GRIS_METAL));
+    EXPECT_TRUE(buscarTexto(menu.get(), "derecha = 5", 1, ::colores::GRIS_METAL));
     EXPECT_TRUE(buscarTexto(menu.get(), "Start pausa", 1, ::colores::GRIS_METAL));
 }

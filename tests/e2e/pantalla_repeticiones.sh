@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# La pantalla de repeticiones con teclas de verdad: una partida de 3 s
+# acabada con Escape queda la primera de la lista, con el cursor encima; un
+# .rep dañado puesto en la carpeta se lista y no rompe nada; Intro ve la
+# partida con su rótulo y la lista vuelve en la misma línea; Supr, sí e
+# Intro borran su archivo; Escape vuelve al menú.
+source "$(dirname "$0")/comun.sh" "$@"
+
+CARPETA="$XDG_DATA_HOME/escuadron-rana/repeticiones"
+FRANJA='rgb(40,96,56)'
+NARANJA='rgb(240,132,40)'
+AMARILLO='rgb(255,214,64)'
+LINEA_AVISOS=584x22+28+364
+# La franja de la línea i (desde 0) de la lista.
+fila() {
+    echo "600x18+22+$((95 + 22 * $1))"
+}
+
+# El título del fondo arriba y la lista ya escrita en el panel.
+esperarLista() {
+    local captura="$TRABAJO/lista.png" arriba="" panel=""
+    for _ in $(seq 50); do
+        if capturar "$captura"; then
+            arriba=$(diferenciasRecorte "$captura" 640x60+0+0 "$JUEGO/graphics/repeticiones.bmp" 640x60+0+0)
+            panel=$(diferenciasRecorte "$captura" 580x380+20+72 "$JUEGO/graphics/repeticiones.bmp" 580x380+20+72)
+            [ "$arriba" -lt 100 ] 2>/dev/null && [ "$panel" -gt 2000 ] 2>/dev/null && return 0
+        fi
+        sleep 0.2
+    done
+    cp "$captura" /tmp/rana-ultima-captura.png 2>/dev/null
+    fallar "no se ve la lista de repeticiones (título: $arriba, panel: $panel píxeles distintos)"
+}
+
+# La franja de la elegida en la línea dada.
+esperarElegida() {
+    esperarColor "$(fila "$1")" "$FRANJA" 3000 ||
+        fallar "la franja no está en la línea $1 ($PIXELES píxeles): $2"
+}
+
+iniciarX
+copiarJuego
+llegarAlMenu
+empezarPartida
+xdotool keydown space
+sleep 3
+xdotool keyup space
+pulsar Escape
+esperarPantalla "$JUEGO/graphics/main.bmp" 5
+grabadas=("$CARPETA"/*.rep)
+GRABADA=${grabadas[0]}
+[ -f "$GRABADA" ] && [ ${#grabadas[@]} -eq 1 ] || fallar "la partida no quedó grabada: ${grabadas[*]}"
+# Dañada y más vieja: va detrás de la partida.
+head -c 40 "$GRABADA" > "$CARPETA/danada.rep"
+touch -d '2020-01-01 12:00' "$CARPETA/danada.rep"
+paso "partida grabada ($(basename "$GRABADA")) y una dañada de 40 bytes al lado"
+
+sostener 5 esperarLista
+cp "$TRABAJO/lista.png" /tmp/rana-lista-repeticiones.png && paso "la lista, en /tmp/rana-lista-repeticiones.png"
+esperarElegida 0 "el cursor no empieza en la más nueva"
+[ "$(pixelesDe "$TRABAJO/color.png" "$(fila 1)" "$NARANJA")" -gt 100 ] ||
+    fallar "la segunda línea no dice en naranja que está dañada"
+[ "$(pixelesDe "$TRABAJO/color.png" "$(fila 2)" white)" -gt 100 ] || fallar "la demo no es la tercera línea"
+paso "5 abre la lista: la partida con el cursor, la dañada y la demo"
+
+sostener Return esperarPartida 10
+blancos=$(blancosDelRotulo)
+[ "$blancos" -gt 40 ] 2>/dev/null || fallar "Intro no muestra la repetición con su rótulo ($blancos píxeles)"
+paso "Intro la ve: $blancos píxeles blancos en el rótulo"
+esperarLista
+esperarElegida 0 "al acabar la repetición la lista no vuelve en su línea"
+paso "al acabar, la lista vuelve con el cursor en la misma línea"
+
+pulsar Down
+esperarElegida 1 "la flecha abajo no baja a la dañada"
+pulsar Return
+esperarColor "$LINEA_AVISOS" "$NARANJA" 100 || fallar "Intro en la dañada no dice por qué no se ve ($PIXELES píxeles)"
+kill -0 "$PID_JUEGO" 2>/dev/null || fallar "el juego terminó con la dañada"
+paso "la dañada no se ve, lo dice en naranja y el juego sigue"
+
+pulsar Up
+esperarElegida 0 "la flecha arriba no vuelve a la partida"
+pulsar Delete
+esperarColor "$LINEA_AVISOS" "$AMARILLO" 100 || fallar "Supr no pregunta ($PIXELES píxeles amarillos)"
+pulsar Left
+pulsar Return
+for _ in $(seq 50); do
+    [ -e "$GRABADA" ] || break
+    sleep 0.1
+done
+[ ! -e "$GRABADA" ] || fallar "Supr, sí e Intro no borran $(basename "$GRABADA")"
+[ -e "$CARPETA/danada.rep" ] || fallar "se borró la dañada, no la elegida"
+esperarColor "$(fila 0)" "$NARANJA" 100 || fallar "tras borrar, la dañada no sube a la primera línea"
+paso "Supr, sí e Intro borran la elegida; la dañada queda la primera"
+
+sostener Escape esperarPantalla "$JUEGO/graphics/main.bmp" 5
+pulsar 3
+esperarFin 5
+[ "$ESTADO" -eq 0 ] || fallar "salir con la tecla 3 devolvió $ESTADO"
+paso "Escape vuelve al menú y el 3 sale con 0"
