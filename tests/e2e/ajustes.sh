@@ -64,12 +64,12 @@ paso "--escala 1 abre 640x480 en un escritorio de 1920x1080 y no se guarda"
 
 arrancarCon 1280x960
 propiedadesVentana "al abrir"
-sostener F11 esperarGeometria 1920x1080+0+0
+cambiarModo F11 1920x1080+0+0
 propiedadesVentana "en pantalla completa"
-sostener F11 esperarGeometria 1280x960+0+0
+cambiarModo F11 1280x960+0+0
 propiedadesVentana "de vuelta de la pantalla completa"
-sostener F10 esperarGeometria 640x480+0+0
-pulsar m
+cambiarModo F10 640x480+0+0
+conGuardado pulsar m
 salirDelMenu
 [ "$(ajuste escala)" = 1 ] && [ "$(ajuste silencio)" = si ] && [ "$(ajuste completa)" = no ] ||
     fallar "F10, M y F11 no quedaron en los ajustes: $(cat "$AJUSTES")"
@@ -77,7 +77,7 @@ paso "clase, nombre e icono también tras F11; F10 y M guardados"
 
 # M otra vez devuelve el sonido: solo si el arranque trajo el silencio.
 arrancarCon 640x480
-pulsar m
+conGuardado pulsar m
 salirDelMenu
 [ "$(ajuste silencio)" = no ] || fallar "el silencio guardado no volvió al arrancar: $(cat "$AJUSTES")"
 paso "el arranque siguiente abre a 1x y en silencio"
@@ -123,7 +123,7 @@ cp "$AJUSTES" "$TRABAJO/basura.cfg"
 arrancarCon 1280x960
 grep -aqF 'no es un texto en UTF-8; se usan los valores por defecto' "$JUEGO/errores" ||
     fallar "la basura en los ajustes no se avisó como algo que no es texto"
-sostener F10 esperarGeometria 640x480+0+0
+cambiarModo F10 640x480+0+0
 salirDelMenu
 cmp -s "$TRABAJO/basura.cfg" "$AJUSTES.roto" || fallar "el archivo con basura no quedó entero en .roto"
 [ "$(ajuste escala)" = 1 ] || fallar "tras la basura no se guardó el ajuste nuevo: $(head -c 300 "$AJUSTES")"

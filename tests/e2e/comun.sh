@@ -130,6 +130,41 @@ sostener() {
     sleep 0.05
 }
 
+# Cuántas veces se ha parado a esperar el hilo principal del juego (una
+# siesta, el reloj, el disco): cada vuelta de sus bucles para al menos una.
+paradasJuego() {
+    awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$PID_JUEGO/status" 2>/dev/null
+}
+
+# Lo dado (la pulsación de una tecla que cambia un ajuste: M, F10, F11), y
+# la espera a que el juego guarde el ajuste y vuelva a mirar el teclado. El
+# cambio de modo y el guardado (que espera al disco) pueden tardar, sobre
+# todo con la máquina cargada, y una tecla soltada y vuelta a pulsar mientras
+# tanto sería para él la misma pulsación: la siguiente no haría nada.
+conGuardado() {
+    local archivo="$XDG_CONFIG_HOME/escuadron-rana/escuadron-rana.cfg" antes paradas
+    antes=$(stat -c %i "$archivo" 2>/dev/null)
+    "$@"
+    # Se guarda con un archivo nuevo en su sitio: cambia el nodo. Si no se
+    # puede guardar, no se espera más que esto.
+    for _ in $(seq 50); do
+        [ "$(stat -c %i "$archivo" 2>/dev/null)" != "$antes" ] && break
+        sleep 0.1
+    done
+    # Tras el archivo aún se asienta la carpeta; luego cada vuelta del bucle
+    # duerme una vez o más: seis paradas son al menos dos vueltas.
+    paradas=$(paradasJuego)
+    for _ in $(seq 100); do
+        [ -n "$paradas" ] && [ "$(( $(paradasJuego) - paradas ))" -ge 6 ] 2>/dev/null && return 0
+        sleep 0.05
+    done
+}
+
+# F10 o F11 sostenida hasta ver la ventana con la geometría dada, y guardada.
+cambiarModo() {
+    conGuardado sostener "$1" esperarGeometria "$2"
+}
+
 # Tamaño y sitio de la ventana del juego en la pantalla: ANCHOxALTO+X+Y.
 geometriaVentana() {
     xwininfo -id "$WID" 2>/dev/null | awk '

@@ -70,7 +70,7 @@ for vez in 1 2 3; do
         fallar "el Espacio $vez no suena cuando se pulsa (pico $antes antes, $despues después)"
 done
 
-pulsar m
+conGuardado pulsar m
 for vez in 1 2; do
     sleep 0.7
     dispararAhora

@@ -21,23 +21,23 @@ callado() { awk -v r="$1" 'BEGIN { exit !(r < 0.001) }'; }
 
 llegarAlMenu
 # Callado ya en el menú: la partida empieza sin música.
-pulsar m
+conGuardado pulsar m
 empezarPartida
 rms=$(medirTramo)
 paso "M en el menú, partida empezada: RMS $rms"
 callado "$rms" || fallar "con M pulsada en el menú la fase suena (RMS $rms)"
 
-pulsar m
+conGuardado pulsar m
 rms=$(medirTramo)
 paso "M en la fase: RMS $rms"
 seOye "$rms" || fallar "M no devolvió la música (RMS $rms)"
 
-pulsar m
+conGuardado pulsar m
 rms=$(medirTramo)
 paso "M otra vez: RMS $rms"
 callado "$rms" || fallar "M no calló la música en la fase (RMS $rms)"
 
-pulsar m
+conGuardado pulsar m
 rms=$(medirTramo)
 paso "y otra: RMS $rms"
 seOye "$rms" || fallar "la segunda vez M no devolvió la música (RMS $rms)"

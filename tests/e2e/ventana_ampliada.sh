@@ -14,12 +14,12 @@ llegarAlMenu
 esperarGeometria 1280x960+0+0
 paso "la ventana abre a 2x: $(geometriaVentana)"
 
-sostener F10 esperarGeometria 640x480+0+0
+cambiarModo F10 640x480+0+0
 esperarPantalla "$JUEGO/graphics/main.bmp" 3
 # Sin gestor de ventanas nadie más le devolvería el teclado.
 foco=$(xdotool getwindowfocus)
 [ "$foco" = "$WID" ] || fallar "tras F10 el teclado va a la ventana $foco, no a la del juego ($WID)"
-sostener F10 esperarGeometria 1280x960+0+0
+cambiarModo F10 1280x960+0+0
 esperarPantalla "$JUEGO/graphics/main.bmp" 3
 paso "F10: 640x480 y otra vez 1280x960, con el menú a la vista"
 
@@ -28,7 +28,7 @@ disparoConCaptura
 esperarCaptura "$JUEGO/snap0.bmp"
 paso "captura de la partida a 2x: $(identify -format '%wx%h' "$JUEGO/snap0.bmp")"
 
-sostener F11 esperarGeometria 1920x1080+0+0
+cambiarModo F11 1920x1080+0+0
 capturar "$TRABAJO/completa1.png" || fallar "no se pudo capturar la pantalla completa"
 sleep 0.5
 capturar "$TRABAJO/completa2.png" || fallar "no se pudo capturar la pantalla completa"
@@ -56,7 +56,7 @@ colores=$(convert "$TRABAJO/centro.png" -format '%k' info:)
 [ "$colores" -gt 50 ] || fallar "el centro tiene solo $colores colores: no parece la partida"
 paso "pantalla completa: bordes negros y la página a 2x en el centro ($colores colores)"
 
-sostener F11 esperarGeometria 1280x960+0+0
+cambiarModo F11 1280x960+0+0
 # La misma página, en pausa, vuelta a mostrar en la ventana.
 capturarVentana "$TRABAJO/ventana.png" || fallar "no se pudo capturar la ventana"
 d=$(diferencias "$TRABAJO/ventana.png" "$TRABAJO/centro.png")

@@ -71,8 +71,8 @@ comprobar() {
     jugarConAndanadas
     local zonas="$TRABAJO/$nombre-zonas.ppm" entera="$TRABAJO/$nombre-entera.ppm"
     pausarYCapturar "$zonas" "$recorte"
-    sostener F11 esperarGeometria "$otra"
-    sostener F11 esperarGeometria "$geometria"
+    cambiarModo F11 "$otra"
+    cambiarModo F11 "$geometria"
     # Tras volver, la página entera llega enseguida: se espera a que sea
     # como la de antes, y si no llega a serlo, cuánto se aparta.
     for _ in $(seq 20); do
@@ -101,13 +101,13 @@ ajustes si
 llegarAlMenu --ventana --escala 1
 empezarPartida
 comprobar 1x 640x480+0+0 640x480+0+0 $COMPLETA
-sostener F10 esperarGeometria 1280x960+0+0
+cambiarModo F10 1280x960+0+0
 comprobar 2x 1280x960+0+0 1280x960+0+0 $COMPLETA
-sostener F10 esperarGeometria 1920x1440+0+0
+cambiarModo F10 1920x1440+0+0
 comprobar 3x 1920x1440+0+0 1920x1440+0+0 $COMPLETA
-sostener F11 esperarGeometria $COMPLETA
+cambiarModo F11 $COMPLETA
 comprobar estirada $COMPLETA 2160x1620+20+0 1920x1440+0+0
-sostener F11 esperarGeometria 1920x1440+0+0
+cambiarModo F11 1920x1440+0+0
 comprobar 3x-tras-F11 1920x1440+0+0 1920x1440+0+0 $COMPLETA
 volverAlMenuYSalir
 
@@ -117,6 +117,6 @@ volverAlMenuYSalir
 ajustes no
 llegarAlMenu --ventana --escala 1
 empezarPartida
-sostener F11 esperarGeometria $COMPLETA
+cambiarModo F11 $COMPLETA
 comprobar entera $COMPLETA 1920x1440+140+90 640x480+0+0
 volverAlMenuYSalir
