@@ -380,6 +380,23 @@ esperarColor() {
     return 1
 }
 
+# Espera a que la ventana muestre una pantalla de panel (las opciones, las
+# repeticiones): el título de su fondo arriba, y el panel ya escrito,
+# distinto del fondo vacío. Deja la captura en $TRABAJO/panel.png.
+esperarPanel() {
+    local fondo="$JUEGO/graphics/$1" segundos=$2 captura="$TRABAJO/panel.png" arriba="" panel=""
+    for _ in $(seq $((segundos * 5))); do
+        if capturar "$captura"; then
+            arriba=$(diferenciasRecorte "$captura" 640x60+0+0 "$fondo" 640x60+0+0)
+            panel=$(diferenciasRecorte "$captura" 580x380+20+72 "$fondo" 580x380+20+72)
+            [ "$arriba" -lt 100 ] 2>/dev/null && [ "$panel" -gt 2000 ] 2>/dev/null && return 0
+        fi
+        sleep 0.2
+    done
+    cp "$captura" /tmp/rana-ultima-captura.png 2>/dev/null
+    fallar "no se ve la pantalla de $1 (título: $arriba, panel: $panel píxeles distintos)"
+}
+
 # Los píxeles blancos del rótulo de arriba a la izquierda.
 blancosDelRotulo() {
     capturar "$TRABAJO/rotulo.png" || fallar "no se pudo capturar la ventana"

@@ -19,22 +19,6 @@ AMARILLO='rgb(255,214,64)'
 FILA_DISPARO=314x21+302+189
 FRANJA='rgb(40,96,56)'
 
-# Espera a que la ventana muestre las opciones: el título del fondo arriba,
-# y el panel ya escrito (distinto del fondo vacío).
-esperarOpciones() {
-    local captura="$TRABAJO/opciones.png" arriba="" panel=""
-    for _ in $(seq 25); do
-        if capturar "$captura"; then
-            arriba=$(diferenciasRecorte "$captura" 640x60+0+0 "$JUEGO/graphics/opciones.bmp" 640x60+0+0)
-            panel=$(diferenciasRecorte "$captura" 580x380+20+72 "$JUEGO/graphics/opciones.bmp" 580x380+20+72)
-            [ "$arriba" -lt 100 ] 2>/dev/null && [ "$panel" -gt 2000 ] 2>/dev/null && return 0
-        fi
-        sleep 0.2
-    done
-    cp "$captura" /tmp/rana-ultima-captura.png 2>/dev/null
-    fallar "no se ven las opciones (título: $arriba, panel: $panel píxeles distintos)"
-}
-
 ajuste() {
     sed -n "s/^$1 *= *//p" "$AJUSTES"
 }
@@ -59,7 +43,7 @@ copiarJuego
 quitarEnemigos
 llegarAlMenu
 pulsar 4
-esperarOpciones
+esperarPanel opciones.bmp 5
 paso "el 4 abre las opciones"
 
 pulsar Left
@@ -78,7 +62,7 @@ disparaSoloCon Control_L
 paso "la partida dispara con Control_L y no con Espacio"
 
 pulsar 4
-esperarOpciones
+esperarPanel opciones.bmp 5
 irADisparo
 esperarTecla
 [ "$(pixelesDe "$TRABAJO/color.png" "$LINEA_AVISOS" "$NARANJA")" -eq 0 ] ||

@@ -17,21 +17,6 @@ fila() {
     echo "600x18+22+$((95 + 22 * $1))"
 }
 
-# El título del fondo arriba y la lista ya escrita en el panel.
-esperarLista() {
-    local captura="$TRABAJO/lista.png" arriba="" panel=""
-    for _ in $(seq 50); do
-        if capturar "$captura"; then
-            arriba=$(diferenciasRecorte "$captura" 640x60+0+0 "$JUEGO/graphics/repeticiones.bmp" 640x60+0+0)
-            panel=$(diferenciasRecorte "$captura" 580x380+20+72 "$JUEGO/graphics/repeticiones.bmp" 580x380+20+72)
-            [ "$arriba" -lt 100 ] 2>/dev/null && [ "$panel" -gt 2000 ] 2>/dev/null && return 0
-        fi
-        sleep 0.2
-    done
-    cp "$captura" /tmp/rana-ultima-captura.png 2>/dev/null
-    fallar "no se ve la lista de repeticiones (título: $arriba, panel: $panel píxeles distintos)"
-}
-
 # La franja de la elegida en la línea dada.
 esperarElegida() {
     esperarColor "$(fila "$1")" "$FRANJA" 3000 ||
@@ -57,8 +42,8 @@ head -c 40 "$GRABADA" > "$CARPETA/danada.rep"
 touch -d '2020-01-01 12:00' "$CARPETA/danada.rep"
 paso "partida grabada ($(basename "$GRABADA")), una copia y una dañada de 40 bytes al lado"
 
-sostener 5 esperarLista
-cp "$TRABAJO/lista.png" /tmp/rana-lista-repeticiones.png && paso "la lista, en /tmp/rana-lista-repeticiones.png"
+sostener 5 esperarPanel repeticiones.bmp 10
+cp "$TRABAJO/panel.png" /tmp/rana-lista-repeticiones.png && paso "la lista, en /tmp/rana-lista-repeticiones.png"
 esperarElegida 0 "el cursor no empieza en la más nueva"
 [ "$(pixelesDe "$TRABAJO/color.png" "$(fila 2)" "$NARANJA")" -gt 100 ] ||
     fallar "la tercera línea no dice en naranja que está dañada"
@@ -71,7 +56,7 @@ verLinea() {
     sostener Return esperarPartida 10
     blancos=$(blancosDelRotulo)
     [ "$blancos" -gt 40 ] 2>/dev/null || fallar "Intro no muestra la repetición con su rótulo ($blancos píxeles)"
-    esperarLista
+    esperarPanel repeticiones.bmp 10
     esperarElegida "$1" "al acabar la repetición la lista no vuelve en su línea"
     paso "Intro ve la de la línea $1 ($blancos píxeles blancos en el rótulo) y la lista vuelve en esa línea"
 }
