@@ -261,6 +261,7 @@ bool CSistema::tomarFocoPerdido()
 
 void CSistema::atenderEntrada(bool teclasGlobales)
 {
+    dispositivos->mantenerVentana(paginaVisible);
     EstadoMando mando;
     if (entrada.hayMando())
         dispositivos->leerMando(mando);
