@@ -55,9 +55,6 @@ public:
     virtual BITMAP* cargarImagen(const char* nombre) = 0;
     // Muestra la página con el factor y en el sitio del modo actual.
     virtual void presentar(BITMAP* pagina) = 0;
-    // Una vez por vuelta de cada bucle, con la página que se ve: lo que la
-    // ventana necesite entre presentación y presentación. De serie, nada.
-    virtual void mantenerVentana(BITMAP* visible) { (void)visible; }
     virtual void instalarContador(void (*contador)(), int milisegundos) = 0;
     virtual volatile char* estadoTeclas() = 0;
     // El aviso corre en otro hilo cuando el jugador pulsa el botón de cerrar.

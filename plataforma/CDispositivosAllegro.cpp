@@ -261,7 +261,6 @@ BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
 // lo que muestra la ventana ya no es lo anotado.
 void CDispositivosAllegro::presentar(BITMAP* pagina)
 {
-    ultimaPresentacion = std::chrono::steady_clock::now();
     if (ampliadorListo && volcarAmpliadaX11(pagina, ampliador, cambios, modo, origenX, origenY))
         return;
     cambios.olvidar();
@@ -270,22 +269,6 @@ void CDispositivosAllegro::presentar(BITMAP* pagina)
     else
         stretch_blit(pagina, screen, 0, 0, pagina->w, pagina->h, origenX, origenY, modo.anchoImagen,
                      modo.altoImagen);
-}
-
-// En Windows, y bajo Wine, la primera presentación puede llegar antes de que
-// la ventana se vea y perderse; una pantalla quieta (la presentación, el
-// menú, la pausa) no vuelve a presentar nada y la ventana se quedaría negra.
-// Quieta medio segundo, se le manda otra vez la página que se ve. En X11
-// Allegro repinta la ventana desde su propia copia.
-void CDispositivosAllegro::mantenerVentana(BITMAP* visible)
-{
-#ifdef _WIN32
-    const auto quieta = std::chrono::steady_clock::now() - ultimaPresentacion;
-    if (visible && quieta >= std::chrono::milliseconds(500))
-        presentar(visible);
-#else
-    (void)visible;
-#endif
 }
 
 // El temporizador y el botón de cerrar corren en hilos de Allegro: después

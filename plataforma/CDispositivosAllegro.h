@@ -1,8 +1,6 @@
 #ifndef CDISPOSITIVOSALLEGRO_H
 #define CDISPOSITIVOSALLEGRO_H
 
-#include <chrono>
-
 #include "plataforma/CAmpliador.h"
 #include "plataforma/CAvisoTick.h"
 #include "plataforma/CDispositivos.h"
@@ -32,7 +30,6 @@ public:
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;
-    void mantenerVentana(BITMAP* visible) override;
     void instalarContador(void (*contador)(), int milisegundos) override;
     volatile char* estadoTeclas() override;
     void instalarAvisoCierre(void (*aviso)()) override;
@@ -70,8 +67,6 @@ private:
     CCambiosPagina cambios;
     // Falso si la ventana no admite el volcado propio y amplía Allegro.
     bool ampliadorListo = false;
-    // Cuándo se presentó la última página.
-    std::chrono::steady_clock::time_point ultimaPresentacion;
     // Nulo si faltaba o estaba roto: la ventana se queda sin icono.
     BITMAP* icono = nullptr;
 };

@@ -261,7 +261,6 @@ bool CSistema::tomarFocoPerdido()
 
 void CSistema::atenderEntrada(bool teclasGlobales)
 {
-    dispositivos->mantenerVentana(paginaVisible);
     EstadoMando mando;
     if (entrada.hayMando())
         dispositivos->leerMando(mando);

@@ -69,9 +69,9 @@ salirConWine() {
 # máquina cargada se vio la ventana hasta 29 s después de lanzar el juego y
 # la presentación hasta 7,5 s después de la ventana, contra esperas de 10 s.
 # Se arranca una vez antes de medir nada, con un minuto por espera, y se
-# dice cuánto tardó. Ojo: no lo cura todo; una vez de diez, un arranque
-# posterior se quedó en negro toda su espera de 10 s, y no se sabe aún si
-# fue solo lentitud.
+# dice cuánto tardó. (La ventana que se quedaba negra en algún arranque
+# posterior no era lentitud: era Allegro esperándose a sí mismo al instalar
+# el teclado; lo arregla windows/allegro-ventana-wine.patch.)
 primerArranque() {
     local inicio
     inicio=$(date +%s%N)
