@@ -121,6 +121,35 @@ TEST_F(PruebaFlujo, ElCuatroAbreLasOpcionesQueDuermenYAcabanConEscapeOElBotonDeC
     EXPECT_TRUE(juego.debeSalir());
 }
 
+// Las repeticiones también duermen entre tick y tick sin volver a dibujarse
+// quietas, y el botón de cerrar las deja y sale del juego.
+TEST_F(PruebaFlujo, LasRepeticionesDuermenYAcabanConElBotonDeCerrar)
+{
+    simulados.alPresentar = [this](int) {
+        const int pantalla = getpixel(sistema.paginaDibujo, 320, 240);
+        simulados.teclas[KEY_SPACE] = pantalla == presentacion();
+        simulados.teclas[KEY_5] = pantalla == menu();
+    };
+    simulados.alDormir = [this](int siesta) {
+        if (siesta == 30)
+            simulados.avisoCierre();
+    };
+    // Si no durmiera, el mando, que se lee en cada vuelta, acaba la espera.
+    simulados.hayMando = true;
+    simulados.alLeerMando = [this](int n) {
+        if (n > 5000)
+            simulados.avisoCierre();
+    };
+    simulados.topeSiestas = 1000;
+    CJuego juego;
+    EXPECT_EQ(juego.ejecutar(), 0);
+    EXPECT_EQ(cuantas("imagen graphics/repeticiones.bmp"), 1);
+    EXPECT_EQ(simulados.siestas, 30);
+    // La presentación, el menú, la lista al abrir y al soltar el 5.
+    EXPECT_EQ(simulados.presentadas, 4);
+    EXPECT_TRUE(juego.debeSalir());
+}
+
 TEST_F(PruebaFlujo, SinLaMusicaDeFaseAvisaYNoMuestraNada)
 {
     simulados.fallos = { "midi musics/fase1.mid" };
