@@ -15,12 +15,12 @@ esperarGeometria 1280x960+0+0
 paso "la ventana abre a 2x: $(geometriaVentana)"
 
 cambiarModo F10 640x480+0+0
-esperarPantalla "$JUEGO/graphics/main.bmp" 3
+esperarPantalla "$JUEGO/graphics/main.bmp" 10
 # Sin gestor de ventanas nadie más le devolvería el teclado.
 foco=$(xdotool getwindowfocus)
 [ "$foco" = "$WID" ] || fallar "tras F10 el teclado va a la ventana $foco, no a la del juego ($WID)"
 cambiarModo F10 1280x960+0+0
-esperarPantalla "$JUEGO/graphics/main.bmp" 3
+esperarPantalla "$JUEGO/graphics/main.bmp" 10
 paso "F10: 640x480 y otra vez 1280x960, con el menú a la vista"
 
 empezarPartida
