@@ -6,13 +6,11 @@
 
 #include <allegro.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
 #include <set>
 #include <system_error>
 #include <vector>
@@ -27,20 +25,6 @@ const std::uintmax_t TAMANO_MAXIMO = 64 * 1024;
 // Más claves desconocidas que estas se cuentan, no se nombran.
 const size_t DESCONOCIDAS_NOMBRADAS = 5;
 
-const char* const NOMBRES_ACCIONES[NUM_ACCIONES] = { "arriba", "abajo", "izquierda", "derecha", "disparo", "pausa" };
-
-struct Clave {
-    const char* seccion;
-    const char* nombre;
-};
-const Clave CLAVES[] = {
-    { "pantalla", "escala" },         { "pantalla", "completa" },    { "pantalla", "estirada" },
-    { "sonido", "silencio" },         { "sonido", "volumen" },       { "mando", "boton_disparo" },
-    { "mando", "boton_inicio" },      { "mando", "zona_muerta" },    { "teclas", "arriba" },
-    { "teclas", "abajo" },            { "teclas", "izquierda" },     { "teclas", "derecha" },
-    { "teclas", "disparo" },          { "teclas", "pausa" },
-};
-
 void avisar(const std::string& texto)
 {
     std::fprintf(stderr, "escuadron-rana: ajustes: %s\n", texto.c_str());
@@ -53,9 +37,12 @@ const char* leer(const char* seccion, const char* clave)
 }
 
 // Falso si la clave está y no vale: el valor se queda como estaba.
-bool leerEntero(const char* seccion, const char* clave, int minimo, int maximo, int& valor)
+bool leerEntero(const DescripcionAjuste& d, Preferencias& p)
 {
-    const char* texto = leer(seccion, clave);
+    const char* clave = d.clave;
+    const int minimo = d.minimo, maximo = d.maximo;
+    int& valor = p.*d.numero;
+    const char* texto = leer(d.seccion, clave);
     if (!texto)
         return true;
     char* fin = nullptr;
@@ -70,9 +57,11 @@ bool leerEntero(const char* seccion, const char* clave, int minimo, int maximo, 
     return false;
 }
 
-bool leerSiNo(const char* seccion, const char* clave, bool& valor)
+bool leerSiNo(const DescripcionAjuste& d, Preferencias& p)
 {
-    const char* texto = leer(seccion, clave);
+    const char* clave = d.clave;
+    bool& valor = p.*d.siNo;
+    const char* texto = leer(d.seccion, clave);
     if (!texto)
         return true;
     if (!ustricmp(texto, "si") || !ustricmp(texto, "sí"))
@@ -88,10 +77,8 @@ bool leerSiNo(const char* seccion, const char* clave, bool& valor)
 
 bool conocida(const std::string& seccion, const std::string& clave)
 {
-    for (const Clave& c : CLAVES)
-        if (seccion == c.seccion && clave == c.nombre)
-            return true;
-    return false;
+    const DescripcionAjuste* d = TABLA_AJUSTES.buscar(clave.c_str());
+    return d && seccion == d->seccion;
 }
 
 // Allegro da las secciones con sus corchetes; las claves sin sección van en la global.
@@ -138,38 +125,38 @@ int teclaDeNombre(const std::string& nombre, const std::function<const char*(int
     return 0;
 }
 
-struct Entrada {
+struct ValorGuardado {
     const char* seccion;
     const char* clave;
     std::string valor;
 };
 
-std::vector<Entrada> entradasDe(const Preferencias& p, const std::string (&nombres)[NUM_ACCIONES])
+std::string valorEscrito(const DescripcionAjuste& d, const Preferencias& p, const std::string (&nombres)[NUM_ACCIONES])
 {
-    auto siNo = [](bool b) { return std::string(b ? "si" : "no"); };
-    std::vector<Entrada> entradas = {
-        { "pantalla", "escala", std::to_string(p.escala) },
-        { "pantalla", "completa", siNo(p.completa) },
-        { "pantalla", "estirada", siNo(p.estirada) },
-        { "sonido", "silencio", siNo(p.silencio) },
-        { "sonido", "volumen", std::to_string(p.volumen) },
-        { "mando", "boton_disparo", std::to_string(p.botonDisparo) },
-        { "mando", "boton_inicio", std::to_string(p.botonInicio) },
-        { "mando", "zona_muerta", std::to_string(p.zonaMuerta) },
-    };
-    for (int a = 0; a < NUM_ACCIONES; ++a)
-        if (!nombres[a].empty())
-            entradas.push_back({ "teclas", NOMBRES_ACCIONES[a], nombres[a] });
+    if (d.numero)
+        return std::to_string(p.*d.numero);
+    if (d.siNo)
+        return p.*d.siNo ? "si" : "no";
+    return nombres[d.accion];
+}
+
+// Una tecla sin nombre no se escribe: al leerlo se queda la de siempre.
+std::vector<ValorGuardado> entradasDe(const Preferencias& p, const std::string (&nombres)[NUM_ACCIONES])
+{
+    std::vector<ValorGuardado> entradas;
+    for (const DescripcionAjuste& d : TABLA_AJUSTES)
+        if (!d.esTecla() || !nombres[d.accion].empty())
+            entradas.push_back({ d.seccion, d.clave, valorEscrito(d, p, nombres) });
     return entradas;
 }
 
 // Lo que quedó en el disco se vuelve a leer: flush_config_file no dice si
 // pudo escribirlo, y con el disco lleno quedaría un archivo a medias.
-bool coincide(const std::string& ruta, const std::vector<Entrada>& entradas)
+bool coincide(const std::string& ruta, const std::vector<ValorGuardado>& entradas)
 {
     CArchivoConfig escrito(ruta);
     bool iguales = true;
-    for (const Entrada& e : entradas) {
+    for (const ValorGuardado& e : entradas) {
         const char* leido = leer(e.seccion, e.clave);
         iguales = iguales && leido && e.valor == leido;
     }
@@ -217,18 +204,16 @@ Preferencias CAjustes::cargar()
         roto = true;
     } else {
         CArchivoConfig guardado(archivo);
-        // Sin cortocircuito: cada valor que no vale tiene su aviso.
-        bool bien = leerEntero("pantalla", "escala", 0, Preferencias::ESCALA_MAXIMA, enArchivo.escala);
-        bien &= leerSiNo("pantalla", "completa", enArchivo.completa);
-        bien &= leerSiNo("pantalla", "estirada", enArchivo.estirada);
-        bien &= leerSiNo("sonido", "silencio", enArchivo.silencio);
-        bien &= leerEntero("sonido", "volumen", 0, Preferencias::VOLUMEN_MAXIMO, enArchivo.volumen);
-        bien &= leerEntero("mando", "boton_disparo", 1, Preferencias::BOTONES_MAXIMOS, enArchivo.botonDisparo);
-        bien &= leerEntero("mando", "boton_inicio", 1, Preferencias::BOTONES_MAXIMOS, enArchivo.botonInicio);
-        bien &= leerEntero("mando", "zona_muerta", 0, 127, enArchivo.zonaMuerta);
-        for (int a = 0; a < NUM_ACCIONES; ++a)
-            if (const char* nombre = leer("teclas", NOMBRES_ACCIONES[a]))
-                nombresTeclas[a] = nombre;
+        // Cada valor que no vale tiene su aviso.
+        bool bien = true;
+        for (const DescripcionAjuste& d : TABLA_AJUSTES) {
+            if (d.numero)
+                bien &= leerEntero(d, enArchivo);
+            else if (d.siNo)
+                bien &= leerSiNo(d, enArchivo);
+            else if (const char* nombre = leer(d.seccion, d.clave))
+                nombresTeclas[d.accion] = nombre;
+        }
         const std::vector<std::string> sobran = desconocidas();
         if (!sobran.empty())
             avisarDesconocidas(sobran);
@@ -265,7 +250,7 @@ void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const c
             elegidas[a] = tecla;
             continue;
         }
-        avisar(std::string("«") + NOMBRES_ACCIONES[a] + "» no puede ser «" + nombresTeclas[a] + "» (" +
+        avisar(std::string("«") + TABLA_AJUSTES.deTecla(a).clave + "» no puede ser «" + nombresTeclas[a] + "» (" +
                (tecla ? "esa tecla ya hace otra cosa" : "no hay tecla con ese nombre") + "); se usa la de siempre");
         roto = true;
     }
@@ -275,7 +260,7 @@ void CAjustes::resolverTeclas(Preferencias& partida, const std::function<const c
         for (int a = 0; a < NUM_ACCIONES; ++a)
             for (int b = a + 1; b < NUM_ACCIONES; ++b)
                 if (elegidas[a] == elegidas[b]) {
-                    avisar(std::string("«") + NOMBRES_ACCIONES[a] + "» y «" + NOMBRES_ACCIONES[b] +
+                    avisar(std::string("«") + TABLA_AJUSTES.deTecla(a).clave + "» y «" + TABLA_AJUSTES.deTecla(b).clave +
                            "» tienen la misma tecla; las dos usan la de siempre");
                     elegidas[a] = TECLAS_JUEGO[a];
                     elegidas[b] = TECLAS_JUEGO[b];
@@ -297,26 +282,18 @@ void CAjustes::nombrarTeclas(const int (&teclas)[NUM_ACCIONES])
 
 void CAjustes::anotar(Ajuste cual, const Preferencias& actuales)
 {
-    switch (cual) {
-    case Ajuste::ESCALA: enArchivo.escala = actuales.escala; break;
-    case Ajuste::COMPLETA: enArchivo.completa = actuales.completa; break;
-    case Ajuste::SILENCIO: enArchivo.silencio = actuales.silencio; break;
-    case Ajuste::VOLUMEN: enArchivo.volumen = actuales.volumen; break;
-    case Ajuste::ESTIRADA: enArchivo.estirada = actuales.estirada; break;
-    case Ajuste::TECLAS:
-        std::copy(std::begin(actuales.teclas), std::end(actuales.teclas), enArchivo.teclas);
-        nombrarTeclas(enArchivo.teclas);
-        break;
-    case Ajuste::BOTONES:
-        enArchivo.botonDisparo = actuales.botonDisparo;
-        enArchivo.botonInicio = actuales.botonInicio;
-        break;
-    case Ajuste::ZONA_MUERTA: enArchivo.zonaMuerta = actuales.zonaMuerta; break;
-    case Ajuste::TODOS:
-        enArchivo = actuales;
-        nombrarTeclas(enArchivo.teclas);
-        break;
+    for (const DescripcionAjuste& d : TABLA_AJUSTES) {
+        if (cual != Ajuste::TODOS && cual != d.ajuste)
+            continue;
+        if (d.numero)
+            enArchivo.*d.numero = actuales.*d.numero;
+        else if (d.siNo)
+            enArchivo.*d.siNo = actuales.*d.siNo;
+        else
+            enArchivo.teclas[d.accion] = actuales.teclas[d.accion];
     }
+    if (cual == Ajuste::TECLAS || cual == Ajuste::TODOS)
+        nombrarTeclas(enArchivo.teclas);
     guardar();
 }
 
@@ -329,8 +306,6 @@ bool CAjustes::guardar()
         borrarArchivo(temporal);
         return false;
     }
-    if (antesDeRenombrar)
-        antesDeRenombrar(temporal);
     if (!reemplazarArchivo(temporal, destino())) {
         avisarSinGuardar(std::strerror(errno));
         borrarArchivo(temporal);
@@ -350,10 +325,10 @@ std::string CAjustes::escribirTemporal()
         avisarSinGuardar(error ? error.message() : std::strerror(errno));
         return std::string();
     }
-    const std::vector<Entrada> entradas = entradasDe(enArchivo, nombresTeclas);
+    const std::vector<ValorGuardado> entradas = entradasDe(enArchivo, nombresTeclas);
     {
         CArchivoConfig nuevo(temporal);
-        for (const Entrada& e : entradas)
+        for (const ValorGuardado& e : entradas)
             set_config_string(e.seccion, e.clave, e.valor.c_str());
         flush_config_file();
     }

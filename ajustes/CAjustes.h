@@ -6,10 +6,7 @@
 
 #include "ajustes/LineaOrdenes.h"
 #include "ajustes/Preferencias.h"
-
-// Lo que el jugador puede cambiar desde el juego; cada cambio se guarda en el acto.
-// TODOS: las opciones volvieron a los valores de serie.
-enum class Ajuste { ESCALA, COMPLETA, SILENCIO, VOLUMEN, ESTIRADA, TECLAS, BOTONES, ZONA_MUERTA, TODOS };
+#include "ajustes/TablaAjustes.h"
 
 // Las preferencias guardadas en el archivo de ajustes, en el formato de
 // configuración de Allegro. Lo que no se entiende se cambia por su valor
@@ -40,9 +37,6 @@ public:
     // Escribe el archivo entero sin dejarlo nunca a medias: primero uno
     // temporal en la misma carpeta, y luego lo renombra encima del viejo.
     bool guardar();
-    // Se llama con el temporal ya escrito, justo antes de renombrarlo: las
-    // pruebas matan ahí el guardado.
-    std::function<void(const std::string& temporal)> antesDeRenombrar;
 
     const Preferencias& guardadas() const { return enArchivo; }
     const std::string& ruta() const { return archivo; }

@@ -9,20 +9,32 @@ CMenuOpciones::CMenuOpciones(const Preferencias& actuales, int factorMaximoDado,
     construir();
 }
 
-// El orden es el de la pantalla: la columna del sonido, la pantalla y el
-// mando, y la de las teclas con las dos últimas.
+// En el orden de la pantalla, por columna y fila: la columna del sonido, la
+// pantalla y el mando, y la de las teclas con las dos últimas.
 void CMenuOpciones::construir()
 {
-    lista = { { Entrada::VOLUMEN, 0 }, { Entrada::SILENCIO, 0 }, { Entrada::MODO, 0 },
-              { prefs.completa ? Entrada::IMAGEN : Entrada::ESCALA, 0 } };
-    if (conMando)
-        for (Entrada e : { Entrada::BOTON_DISPARO, Entrada::BOTON_INICIO, Entrada::ZONA_MUERTA })
-            lista.push_back({ e, 0 });
-    for (int a = 0; a < NUM_ACCIONES; ++a)
-        lista.push_back({ Entrada::TECLA, a });
-    lista.push_back({ Entrada::SERIE, 0 });
-    lista.push_back({ Entrada::VOLVER, 0 });
+    lista.clear();
+    for (const DescripcionAjuste& d : TABLA_AJUSTES)
+        if (sale(d))
+            lista.push_back({ Opcion::AJUSTE, &d });
+    std::stable_sort(lista.begin(), lista.end(), [](const LineaOpciones& a, const LineaOpciones& b) {
+        const VistaAjuste &va = a.ajuste->vista, &vb = b.ajuste->vista;
+        return va.columna != vb.columna ? va.columna < vb.columna : va.fila < vb.fila;
+    });
+    lista.push_back({ Opcion::SERIE, nullptr });
+    lista.push_back({ Opcion::VOLVER, nullptr });
     actual = std::min(actual, static_cast<int>(lista.size()) - 1);
+}
+
+bool CMenuOpciones::sale(const DescripcionAjuste& d) const
+{
+    switch (d.vista.cuando) {
+    case Cuando::EN_VENTANA: return !prefs.completa;
+    case Cuando::EN_COMPLETA: return prefs.completa;
+    case Cuando::CON_MANDO: return conMando;
+    case Cuando::SIEMPRE: break;
+    }
+    return true;
 }
 
 void CMenuOpciones::actualizar(const Preferencias& actuales)
@@ -53,17 +65,12 @@ Resultado CMenuOpciones::cambiado(Ajuste cual)
     return r;
 }
 
-Resultado CMenuOpciones::alternar(Entrada entrada)
+// Un sí o un no; el modo cambia además qué líneas salen.
+Resultado CMenuOpciones::alternar(const DescripcionAjuste& d)
 {
-    switch (entrada) {
-    case Entrada::SILENCIO: prefs.silencio = !prefs.silencio; return cambiado(Ajuste::SILENCIO);
-    case Entrada::MODO:
-        prefs.completa = !prefs.completa;
-        construir();
-        return cambiado(Ajuste::COMPLETA);
-    case Entrada::IMAGEN: prefs.estirada = !prefs.estirada; return cambiado(Ajuste::ESTIRADA);
-    default: return Resultado();
-    }
+    prefs.*d.siNo = !(prefs.*d.siNo);
+    construir();
+    return cambiado(d.ajuste);
 }
 
 // Un valor en su borde no cambia: ni se aplica ni se guarda otra vez.
@@ -76,29 +83,27 @@ Resultado CMenuOpciones::cambiar(int paso)
     if (esperando != Espera::NADA)
         return Resultado();
     ultimoAviso = Aviso::NINGUNO;
-    auto pasar = [paso](int& valor, int minimo, int maximo, int tamano) {
-        const int antes = valor;
-        valor = std::clamp(valor + paso * tamano, minimo, maximo);
-        return valor != antes;
-    };
     const LineaOpciones linea = lineaElegida();
-    int escala = factor();
-    switch (linea.entrada) {
-    case Entrada::VOLUMEN:
-        return pasar(prefs.volumen, 0, Preferencias::VOLUMEN_MAXIMO, 1) ? cambiado(Ajuste::VOLUMEN) : Resultado();
-    case Entrada::ESCALA:
-        if (!pasar(escala, 1, factorMaximo, 1))
+    if (!linea.ajuste)
+        return Resultado();
+    const DescripcionAjuste& d = *linea.ajuste;
+    switch (d.vista.control) {
+    case Control::ALTERNAR: return alternar(d);
+    case Control::TECLA: return Resultado();
+    case Control::FACTOR: {
+        const int escala = std::clamp(factor() + paso, 1, factorMaximo);
+        if (escala == factor())
             return Resultado();
         prefs.escala = escala;
-        return cambiado(Ajuste::ESCALA);
-    case Entrada::BOTON_DISPARO:
-        return pasar(prefs.botonDisparo, 1, Preferencias::BOTONES_MAXIMOS, 1) ? cambiado(Ajuste::BOTONES) : Resultado();
-    case Entrada::BOTON_INICIO:
-        return pasar(prefs.botonInicio, 1, Preferencias::BOTONES_MAXIMOS, 1) ? cambiado(Ajuste::BOTONES) : Resultado();
-    case Entrada::ZONA_MUERTA:
-        return pasar(prefs.zonaMuerta, 0, 127, PASO_ZONA_MUERTA) ? cambiado(Ajuste::ZONA_MUERTA) : Resultado();
-    default: return alternar(linea.entrada);
+        return cambiado(d.ajuste);
     }
+    case Control::PASOS:
+    case Control::BOTON: break;
+    }
+    int& valor = prefs.*d.numero;
+    const int antes = valor;
+    valor = std::clamp(valor + paso * d.vista.paso, d.minimo, d.maximo);
+    return valor != antes ? cambiado(d.ajuste) : Resultado();
 }
 
 Resultado CMenuOpciones::elegir()
@@ -115,17 +120,23 @@ Resultado CMenuOpciones::elegir()
     if (esperando != Espera::NADA)
         return Resultado();
     ultimoAviso = Aviso::NINGUNO;
-    switch (lineaElegida().entrada) {
-    case Entrada::TECLA: esperando = Espera::TECLA; return Resultado();
-    case Entrada::BOTON_DISPARO:
-    case Entrada::BOTON_INICIO: esperando = Espera::BOTON; return Resultado();
-    case Entrada::SERIE:
+    const LineaOpciones& linea = lineaElegida();
+    switch (linea.opcion) {
+    case Opcion::SERIE:
         esperando = Espera::PREGUNTA;
         si = false;
         return Resultado();
-    case Entrada::VOLVER: return cancelar();
-    default: return alternar(lineaElegida().entrada);
+    case Opcion::VOLVER: return cancelar();
+    case Opcion::AJUSTE: break;
     }
+    switch (linea.control()) {
+    case Control::TECLA: esperando = Espera::TECLA; return Resultado();
+    case Control::BOTON: esperando = Espera::BOTON; return Resultado();
+    case Control::ALTERNAR: return alternar(*linea.ajuste);
+    case Control::PASOS:
+    case Control::FACTOR: break;
+    }
+    return Resultado();
 }
 
 Resultado CMenuOpciones::cancelar()
@@ -142,7 +153,7 @@ Resultado CMenuOpciones::tecla(int codigo)
     if (esperando != Espera::TECLA)
         return Resultado();
     esperando = Espera::NADA;
-    const int accion = lineaElegida().accion;
+    const int accion = lineaElegida().ajuste->accion;
     if (CAjustes::teclaFija(codigo)) {
         ultimoAviso = Aviso::FIJA;
         dato = codigo;
@@ -161,11 +172,13 @@ Resultado CMenuOpciones::tecla(int codigo)
 
 Resultado CMenuOpciones::boton(int numero)
 {
-    if (esperando != Espera::BOTON || numero < 1 || numero > Preferencias::BOTONES_MAXIMOS)
+    const DescripcionAjuste& d = *lineaElegida().ajuste;
+    if (esperando != Espera::BOTON || numero < d.minimo || numero > d.maximo)
         return Resultado();
     esperando = Espera::NADA;
-    const bool disparo = lineaElegida().entrada == Entrada::BOTON_DISPARO;
-    int& elegido = disparo ? prefs.botonDisparo : prefs.botonInicio;
+    // Los dos botones no pueden ser el mismo: el otro toma el que tenía este.
+    const bool disparo = d.numero == &Preferencias::botonDisparo;
+    int& elegido = prefs.*d.numero;
     int& otro = disparo ? prefs.botonInicio : prefs.botonDisparo;
     if (otro == numero)
         otro = elegido;

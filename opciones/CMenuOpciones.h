@@ -5,15 +5,18 @@
 
 #include "ajustes/CAjustes.h"
 #include "ajustes/Preferencias.h"
+#include "ajustes/TablaAjustes.h"
 
-// Lo que se puede elegir en las opciones. ESCALA solo en ventana, IMAGEN
-// solo en pantalla completa, y las del mando solo si hay uno.
-enum class Entrada { VOLUMEN, SILENCIO, MODO, ESCALA, IMAGEN, BOTON_DISPARO, BOTON_INICIO, ZONA_MUERTA, TECLA, SERIE, VOLVER };
+// Una línea de las opciones: un ajuste de la tabla (los que tocan según el
+// modo y el mando), y al final volver a los de serie y volver al menú.
+enum class Opcion { AJUSTE, SERIE, VOLVER };
 
 struct LineaOpciones {
-    Entrada entrada;
-    // La acción de una entrada TECLA.
-    int accion;
+    Opcion opcion;
+    // El de una línea AJUSTE; nulo en las otras.
+    const DescripcionAjuste* ajuste;
+
+    Control control() const { return ajuste ? ajuste->vista.control : Control::PASOS; }
 };
 
 // Lo que se está esperando del jugador, aparte de moverse por las entradas.
@@ -34,8 +37,6 @@ struct Resultado {
 // operación es lo que hace una tecla o un botón.
 class CMenuOpciones {
 public:
-    static constexpr int PASO_ZONA_MUERTA = 8;
-
     CMenuOpciones(const Preferencias& actuales, int factorMaximo, bool hayMando);
 
     // Lo que cambió fuera (F10, F11, M, - y +) mientras se miraban las opciones.
@@ -69,8 +70,9 @@ public:
 
 private:
     void construir();
+    bool sale(const DescripcionAjuste& d) const;
     Resultado cambiado(Ajuste cual);
-    Resultado alternar(Entrada entrada);
+    Resultado alternar(const DescripcionAjuste& d);
 
     Preferencias prefs;
     int factorMaximo;

@@ -18,32 +18,18 @@ const int ANCHO_AVISOS = 584;
 // Un tick entre vuelta y vuelta: una pulsación de teclado dura muchos más.
 const int SIESTA = 10;
 
-const char* const NOMBRES_ACCIONES[NUM_ACCIONES] = { "Arriba", "Abajo", "Izquierda", "Derecha", "Disparo", "Pausa" };
-const char* const ACCIONES_EN_AVISO[NUM_ACCIONES] = { "arriba", "abajo", "izquierda", "derecha", "disparo", "pausa" };
-
 struct Posicion {
     int columna, fila;
 };
 
+// Las dos últimas van al pie de la columna de las teclas.
 Posicion posicion(const LineaOpciones& linea)
 {
-    switch (linea.entrada) {
-    case Entrada::VOLUMEN: return { 0, 1 };
-    case Entrada::SILENCIO: return { 0, 2 };
-    case Entrada::MODO: return { 0, 4 };
-    case Entrada::ESCALA:
-    case Entrada::IMAGEN: return { 0, 5 };
-    case Entrada::BOTON_DISPARO: return { 0, 7 };
-    case Entrada::BOTON_INICIO: return { 0, 8 };
-    case Entrada::ZONA_MUERTA: return { 0, 9 };
-    case Entrada::TECLA: return { 1, 1 + linea.accion };
-    case Entrada::SERIE: return { 1, 8 };
-    case Entrada::VOLVER: break;
-    }
-    return { 1, 9 };
+    if (linea.ajuste)
+        return { linea.ajuste->vista.columna, linea.ajuste->vista.fila };
+    return { 1, linea.opcion == Opcion::SERIE ? 8 : 9 };
 }
 
-std::string siNo(bool valor) { return valor ? "sí" : "no"; }
 }
 
 CPantallaOpciones::CPantallaOpciones(const CLetras& letrasDadas) : letras(letrasDadas)
@@ -185,8 +171,8 @@ void CPantallaOpciones::escribirAjustado(const std::string& texto, int x, int y,
 void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
 {
     BITMAP* pagina = sistema.paginaDibujo;
-    const std::string accion = menu.lineaElegida().entrada == Entrada::TECLA
-                                   ? ACCIONES_EN_AVISO[menu.lineaElegida().accion] : "";
+    const LineaOpciones& elegida = menu.lineaElegida();
+    const std::string accion = elegida.control() == Control::TECLA ? elegida.ajuste->clave : "";
     switch (menu.espera()) {
     case Espera::TECLA:
         escribirAjustado("Pulsa la tecla para «" + accion + "»", X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, amarillo(), false);
@@ -207,7 +193,7 @@ void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
                          Y_AVISO, ANCHO_AVISOS, naranja(), false);
         break;
     case Aviso::CAMBIADAS:
-        escribirAjustado("Cambiadas las teclas de " + accion + " y " + ACCIONES_EN_AVISO[menu.datoAviso()],
+        escribirAjustado("Cambiadas las teclas de " + accion + " y " + TABLA_AJUSTES.deTecla(menu.datoAviso()).clave,
                          X_IZQUIERDA, Y_AVISO, ANCHO_AVISOS, verdeClaro(), false);
         break;
     case Aviso::DE_SERIE:
@@ -219,40 +205,29 @@ void CPantallaOpciones::dibujarAvisos(const CMenuOpciones& menu)
 
 std::string CPantallaOpciones::etiqueta(const LineaOpciones& linea) const
 {
-    switch (linea.entrada) {
-    case Entrada::VOLUMEN: return "Volumen";
-    case Entrada::SILENCIO: return "Silencio";
-    case Entrada::MODO: return "Modo";
-    case Entrada::ESCALA: return "Escala";
-    case Entrada::IMAGEN: return "Imagen";
-    case Entrada::BOTON_DISPARO: return "Disparo";
-    case Entrada::BOTON_INICIO: return "Inicio";
-    case Entrada::ZONA_MUERTA: return "Zona muerta";
-    case Entrada::TECLA: return NOMBRES_ACCIONES[linea.accion];
-    case Entrada::SERIE: return "Valores de serie";
-    case Entrada::VOLVER: break;
+    switch (linea.opcion) {
+    case Opcion::AJUSTE: return linea.ajuste->vista.rotulo;
+    case Opcion::SERIE: return "Valores de serie";
+    case Opcion::VOLVER: break;
     }
     return "Volver";
 }
 
 std::string CPantallaOpciones::valor(const CMenuOpciones& menu, const LineaOpciones& linea) const
 {
+    if (!linea.ajuste)
+        return "";
+    const DescripcionAjuste& d = *linea.ajuste;
     const Preferencias& p = menu.valores();
     const bool esperada = &linea == &menu.lineaElegida() && menu.espera() != Espera::NADA;
-    switch (linea.entrada) {
-    case Entrada::VOLUMEN: return "< " + std::to_string(p.volumen) + " >";
-    case Entrada::SILENCIO: return siNo(p.silencio);
-    case Entrada::MODO: return p.completa ? "completa" : "ventana";
-    case Entrada::ESCALA: return "< " + std::to_string(menu.factor()) + "× >";
-    case Entrada::IMAGEN: return p.estirada ? "estirada" : "entera";
-    case Entrada::BOTON_DISPARO: return esperada ? "..." : "botón " + std::to_string(p.botonDisparo);
-    case Entrada::BOTON_INICIO: return esperada ? "..." : "botón " + std::to_string(p.botonInicio);
-    case Entrada::ZONA_MUERTA: return "< " + std::to_string(p.zonaMuerta) + " >";
-    case Entrada::TECLA: return esperada && menu.espera() == Espera::TECLA ? "..." : nombreTecla(p.teclas[linea.accion]);
-    case Entrada::SERIE:
-    case Entrada::VOLVER: break;
+    switch (d.vista.control) {
+    case Control::PASOS: return "< " + std::to_string(p.*d.numero) + " >";
+    case Control::FACTOR: return "< " + std::to_string(menu.factor()) + "× >";
+    case Control::ALTERNAR: return p.*d.siNo ? d.vista.textoSi : d.vista.textoNo;
+    case Control::BOTON: return esperada ? "..." : "botón " + std::to_string(p.*d.numero);
+    case Control::TECLA: break;
     }
-    return "";
+    return esperada && menu.espera() == Espera::TECLA ? "..." : nombreTecla(p.teclas[d.accion]);
 }
 
 // El nombre que usa el archivo de ajustes.

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 
 #include <filesystem>
@@ -199,25 +201,42 @@ TEST_F(PruebaAjustes, LoQueHalloElFuzzerQuedaEnteroAparteAunqueLleguenSenales)
     EXPECT_GT(archivos, 0);
 }
 
-// Un juego muerto entre escribir y renombrar deja el archivo de antes; una
+// Un juego muerto a mitad de un guardado deja un archivo entero; una
 // carpeta sin permiso de escritura deja jugar con un solo aviso.
 TEST_F(PruebaAjustes, GuardarNuncaDejaElArchivoAMedias)
 {
     escribir("[sonido]\nvolumen = 7\n");
     const std::string antes = leerArchivo(ruta);
-    CAjustes ajustes(ruta);
-    Preferencias partida = ajustes.cargar();
-    partida.volumen = 2;
-    std::string temporal;
-    ajustes.antesDeRenombrar = [&temporal](const std::string& escrito) {
-        temporal = escrito;
-        throw std::runtime_error("el juego muere aquí");
-    };
-    EXPECT_THROW(ajustes.anotar(Ajuste::VOLUMEN, partida), std::runtime_error);
-    EXPECT_EQ(fs::path(temporal).parent_path(), fs::path(ruta).parent_path()) << "renombrar no cruza discos";
-    EXPECT_NE(leerArchivo(temporal).find("volumen = 2"), std::string::npos);
-    EXPECT_EQ(leerArchivo(ruta), antes);
-    EXPECT_EQ(CAjustes(ruta).cargar().volumen, 7);
+    // Otro proceso guarda sin parar hasta que se le mata, en cualquier punto
+    // del guardado: el archivo está siempre entero, el de antes o uno nuevo.
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        CAjustes ajustes(ruta);
+        Preferencias partida = ajustes.cargar();
+        for (int vez = 0;; ++vez) {
+            partida.volumen = 2 + vez % 2;
+            ajustes.anotar(Ajuste::VOLUMEN, partida);
+        }
+    }
+    const std::string nuevos[] = { "volumen = 2\n", "volumen = 3\n" };
+    // Se lee hasta ver veinte guardados (o diez segundos), y se le mata.
+    int nuevas = 0;
+    std::string anterior = antes;
+    const auto plazo = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (nuevas < 20 && std::chrono::steady_clock::now() < plazo && !HasFailure()) {
+        const std::string leido = leerArchivo(ruta);
+        const bool nuevo = leido.find(nuevos[0]) != std::string::npos || leido.find(nuevos[1]) != std::string::npos;
+        EXPECT_TRUE(leido == antes || (nuevo && leido.find("zona_muerta = 48") != std::string::npos)) << leido;
+        nuevas += nuevo && leido != anterior;
+        anterior = leido;
+    }
+    ::kill(hijo, SIGKILL);
+    ::waitpid(hijo, nullptr, 0);
+    EXPECT_GT(nuevas, 0) << "el otro proceso no llegó a guardar";
+    const Preferencias quedan = CAjustes(ruta).cargar();
+    EXPECT_TRUE(quedan.volumen == 2 || quedan.volumen == 3);
+    const std::string guardado = leerArchivo(ruta);
 
     // Una carpeta que es un archivo no se puede escribir ni siendo root.
     CAjustes sinCarpeta((carpeta / "escuadron-rana" / "escuadron-rana.cfg" / "dentro.cfg").string());
@@ -230,17 +249,17 @@ TEST_F(PruebaAjustes, GuardarNuncaDejaElArchivoAMedias)
     EXPECT_NE(avisos.find("no se pueden guardar"), std::string::npos);
     EXPECT_EQ(avisos.find("no se pueden guardar"), avisos.rfind("no se pueden guardar")) << "un solo aviso";
     EXPECT_EQ(sinCarpeta.guardadas().volumen, 1) << "el ajuste sigue en memoria";
-    EXPECT_EQ(leerArchivo(ruta), antes);
+    EXPECT_EQ(leerArchivo(ruta), guardado);
 
     // Un archivo que es un enlace sigue siéndolo: se escribe donde apunta.
     const fs::path enlace = carpeta / "enlace.cfg";
     fs::create_symlink(ruta, enlace);
     CAjustes porEnlace(enlace.string());
-    partida = porEnlace.cargar();
-    partida.volumen = 3;
+    Preferencias partida = porEnlace.cargar();
+    partida.volumen = 5;
     porEnlace.anotar(Ajuste::VOLUMEN, partida);
     EXPECT_TRUE(fs::is_symlink(enlace));
-    EXPECT_EQ(CAjustes(ruta).cargar().volumen, 3);
+    EXPECT_EQ(CAjustes(ruta).cargar().volumen, 5);
 }
 
 TEST(PruebaRutaAjustes, SigueLaCarpetaDeConfiguracionDelEscritorio)

@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "opciones/CMenuOpciones.h"
 
 namespace {
 
-// El menú con la entrada dada elegida, llegando a ella con las flechas.
-void irA(CMenuOpciones& menu, Entrada entrada, int accion = 0)
+// El menú con la línea dada elegida, llegando a ella con las flechas: la de
+// un ajuste, por su clave en el archivo, o la de los valores de serie.
+void irA(CMenuOpciones& menu, const char* clave, Opcion opcion = Opcion::AJUSTE)
 {
-    for (size_t i = 0; i < menu.lineas().size(); ++i, menu.mover(1))
-        if (menu.lineaElegida().entrada == entrada && menu.lineaElegida().accion == accion)
+    for (size_t i = 0; i < menu.lineas().size(); ++i, menu.mover(1)) {
+        const LineaOpciones& linea = menu.lineaElegida();
+        if (linea.opcion == opcion && (!linea.ajuste || !std::strcmp(linea.ajuste->clave, clave)))
             return;
-    FAIL() << "no hay entrada " << static_cast<int>(entrada);
+    }
+    FAIL() << "no hay línea " << clave;
 }
 
 bool mismasTeclas(const Preferencias& a, const Preferencias& b)
@@ -24,48 +28,48 @@ bool mismasTeclas(const Preferencias& a, const Preferencias& b)
 TEST(PruebaMenuOpciones, CadaValorAvanzaPorSusPasosYSeQuedaEnSusBordes)
 {
     struct Paso {
-        Entrada entrada;
+        const char* clave;
         int Preferencias::*campo;
         int antes, paso, despues;
         bool cambia;
         Ajuste cual;
     };
     const Ajuste NADA = Ajuste::TODOS;
-    for (const Paso& p : { Paso{ Entrada::VOLUMEN, &Preferencias::volumen, 8, -1, 7, true, Ajuste::VOLUMEN },
-                           Paso{ Entrada::VOLUMEN, &Preferencias::volumen, 0, -1, 0, false, NADA },
-                           Paso{ Entrada::VOLUMEN, &Preferencias::volumen, 10, 1, 10, false, NADA },
-                           Paso{ Entrada::ESCALA, &Preferencias::escala, 0, -1, 2, true, Ajuste::ESCALA },
-                           Paso{ Entrada::ESCALA, &Preferencias::escala, 3, 1, 3, false, NADA },
-                           Paso{ Entrada::ESCALA, &Preferencias::escala, 1, -1, 1, false, NADA },
-                           Paso{ Entrada::ZONA_MUERTA, &Preferencias::zonaMuerta, 48, 1, 56, true, Ajuste::ZONA_MUERTA },
-                           Paso{ Entrada::ZONA_MUERTA, &Preferencias::zonaMuerta, 124, 1, 127, true, Ajuste::ZONA_MUERTA },
-                           Paso{ Entrada::BOTON_DISPARO, &Preferencias::botonDisparo, 1, -1, 1, false, NADA },
-                           Paso{ Entrada::BOTON_INICIO, &Preferencias::botonInicio, 8, 1, 9, true, Ajuste::BOTONES } }) {
+    for (const Paso& p : { Paso{ "volumen", &Preferencias::volumen, 8, -1, 7, true, Ajuste::VOLUMEN },
+                           Paso{ "volumen", &Preferencias::volumen, 0, -1, 0, false, NADA },
+                           Paso{ "volumen", &Preferencias::volumen, 10, 1, 10, false, NADA },
+                           Paso{ "escala", &Preferencias::escala, 0, -1, 2, true, Ajuste::ESCALA },
+                           Paso{ "escala", &Preferencias::escala, 3, 1, 3, false, NADA },
+                           Paso{ "escala", &Preferencias::escala, 1, -1, 1, false, NADA },
+                           Paso{ "zona_muerta", &Preferencias::zonaMuerta, 48, 1, 56, true, Ajuste::ZONA_MUERTA },
+                           Paso{ "zona_muerta", &Preferencias::zonaMuerta, 124, 1, 127, true, Ajuste::ZONA_MUERTA },
+                           Paso{ "boton_disparo", &Preferencias::botonDisparo, 1, -1, 1, false, NADA },
+                           Paso{ "boton_inicio", &Preferencias::botonInicio, 8, 1, 9, true, Ajuste::BOTONES } }) {
         Preferencias inicio;
         inicio.*p.campo = p.antes;
         CMenuOpciones menu(inicio, 3, true);
-        irA(menu, p.entrada);
-        SCOPED_TRACE(std::to_string(static_cast<int>(p.entrada)) + " desde " + std::to_string(p.antes));
+        irA(menu, p.clave);
+        SCOPED_TRACE(std::string(p.clave) + " desde " + std::to_string(p.antes));
         const Resultado r = menu.cambiar(p.paso);
         EXPECT_TRUE(r.cambio == p.cambia && r.cual == p.cual);
         EXPECT_EQ(menu.valores().*p.campo, p.despues);
     }
     struct SiNo {
-        Entrada entrada;
+        const char* clave;
         bool Preferencias::*campo;
         Ajuste cual;
     };
-    for (const SiNo& s : { SiNo{ Entrada::SILENCIO, &Preferencias::silencio, Ajuste::SILENCIO },
-                           SiNo{ Entrada::MODO, &Preferencias::completa, Ajuste::COMPLETA },
-                           SiNo{ Entrada::IMAGEN, &Preferencias::estirada, Ajuste::ESTIRADA } }) {
+    for (const SiNo& s : { SiNo{ "silencio", &Preferencias::silencio, Ajuste::SILENCIO },
+                           SiNo{ "completa", &Preferencias::completa, Ajuste::COMPLETA },
+                           SiNo{ "estirada", &Preferencias::estirada, Ajuste::ESTIRADA } }) {
         Preferencias inicio;
-        inicio.completa = s.entrada == Entrada::IMAGEN;
+        inicio.completa = !std::strcmp(s.clave, "estirada");
         CMenuOpciones menu(inicio, 3, true);
-        irA(menu, s.entrada);
+        irA(menu, s.clave);
         EXPECT_EQ(menu.cambiar(-1).cual, s.cual);
         EXPECT_NE(menu.valores().*s.campo, inicio.*s.campo);
         // En pantalla completa la escala deja su sitio a la imagen entera o estirada.
-        EXPECT_EQ(menu.lineas()[3].entrada, menu.valores().completa ? Entrada::IMAGEN : Entrada::ESCALA);
+        EXPECT_STREQ(menu.lineas()[3].ajuste->clave, menu.valores().completa ? "estirada" : "escala");
     }
 }
 
@@ -79,7 +83,7 @@ TEST(PruebaMenuOpciones, UnaTeclaDeOtraAccionSeCambiaPorLaSuya)
     for (const Caso& caso : { Caso{ DISPARO, KEY_LCONTROL, NUM_ACCIONES }, Caso{ DISPARO, KEY_P, PAUSA },
                               Caso{ ARRIBA, KEY_DOWN, ABAJO }, Caso{ DERECHA, KEY_RIGHT, NUM_ACCIONES } }) {
         CMenuOpciones menu(Preferencias(), 2, false);
-        irA(menu, Entrada::TECLA, caso.accion);
+        irA(menu, TABLA_AJUSTES.deTecla(caso.accion).clave);
         menu.elegir();
         ASSERT_EQ(menu.espera(), Espera::TECLA);
         EXPECT_EQ(menu.tecla(caso.tecla).cual, Ajuste::TECLAS);
@@ -100,7 +104,7 @@ TEST(PruebaMenuOpciones, UnaTeclaFijaSeRechazaYNoCambiaNada)
     const auto& fijas = CAjustes::TECLAS_FIJAS;
     for (int tecla = 1; tecla < KEY_MAX; ++tecla) {
         CMenuOpciones menu(Preferencias(), 2, false);
-        irA(menu, Entrada::TECLA, DISPARO);
+        irA(menu, TABLA_AJUSTES.deTecla(DISPARO).clave);
         menu.elegir();
         const Resultado r = menu.tecla(tecla);
         EXPECT_EQ(menu.espera(), Espera::NADA);
@@ -124,7 +128,7 @@ TEST(PruebaMenuOpciones, LosValoresDeSeriePreguntanAntesYVuelvenTodos)
     cambiadas.zonaMuerta = 96;
     cambiadas.teclas[DISPARO] = KEY_LCONTROL;
     CMenuOpciones menu(cambiadas, 3, true);
-    irA(menu, Entrada::SERIE);
+    irA(menu, "", Opcion::SERIE);
     // Con «no», o con Escape, todo sigue como estaba.
     menu.elegir();
     EXPECT_EQ(menu.espera(), Espera::PREGUNTA);
@@ -142,7 +146,7 @@ TEST(PruebaMenuOpciones, LosValoresDeSeriePreguntanAntesYVuelvenTodos)
     EXPECT_TRUE(v.volumen == serie.volumen && v.silencio == serie.silencio && v.completa == serie.completa &&
                 v.estirada == serie.estirada && v.escala == serie.escala && v.botonDisparo == serie.botonDisparo &&
                 v.zonaMuerta == serie.zonaMuerta && mismasTeclas(v, serie));
-    EXPECT_EQ(menu.lineaElegida().entrada, Entrada::SERIE);
+    EXPECT_EQ(menu.lineaElegida().opcion, Opcion::SERIE);
 }
 
 TEST(PruebaMenuOpciones, SinMandoNoHayEntradasDelMandoYEscapeOVolverSalen)
