@@ -1,14 +1,7 @@
 #ifndef PREFERENCIAS_H
 #define PREFERENCIAS_H
 
-#include <allegro.h>
-
-// Las acciones de la partida que el jugador puede llevar a otra tecla.
-enum AccionJuego { ARRIBA, ABAJO, IZQUIERDA, DERECHA, DISPARO, PAUSA, NUM_ACCIONES };
-
-// La tecla que lee la partida para cada acción; a ella va la que elija el
-// jugador. Son también las de serie.
-constexpr int TECLAS_JUEGO[NUM_ACCIONES] = { KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_SPACE, KEY_P };
+#include "shell/Teclas.h"
 
 // Lo que el jugador puede cambiar y el juego recuerda de una vez a otra. Sus
 // valores de serie, sus rangos y su sitio en el archivo están en la tabla de

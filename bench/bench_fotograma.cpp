@@ -35,6 +35,7 @@
 #include "tests/plataforma/CDispositivosSimulados.h"
 #include "world/CListaEntidades.h"
 #include "world/CPartida.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace fs = std::filesystem;
 
@@ -536,7 +537,7 @@ int main(int argc, char** argv)
     fs::current_path(carpeta);
 
     sistema.usarDispositivos(&simulados);
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     sistema.fijarTicks(0);
 
     int resultado = 0;

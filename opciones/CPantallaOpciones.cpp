@@ -5,6 +5,7 @@
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "sonido/CEfectos.h"
+#include "opciones/CPreferenciasActivas.h"
 
 using namespace estilo;
 
@@ -41,13 +42,13 @@ void CPantallaOpciones::ejecutar()
     BITMAP* fondo = sistema.dispositivosActuales()->cargarImagen(rutaRecurso("graphics/opciones.bmp").c_str());
     if (!fondo)
         throw CExcepcion(ERROR_ARCHIVOS);
-    CMenuOpciones menu(sistema.preferencias, sistema.factorVentanaMaximo(), sistema.entrada.hayMando());
+    CMenuOpciones menu(preferenciasActivas.actuales(), preferenciasActivas.factorVentanaMaximo(), sistema.entrada.hayMando());
     // El botón que eligió en el menú no elige aquí también.
     sistema.entrada.retenerBoton();
     bool dibujada = false, habiaPulsada = false;
     while (!sistema.cierrePedido()) {
         sistema.atenderEntrada(menu.espera() != Espera::TECLA);
-        menu.actualizar(sistema.preferencias);
+        menu.actualizar(preferenciasActivas.actuales());
         if (atender(menu))
             break;
         // Nada cambia sin una tecla o un botón: quieta, la pantalla no se
@@ -115,7 +116,7 @@ void CPantallaOpciones::aplicar(const CMenuOpciones& menu, const Resultado& resu
 {
     if (!resultado.cambio)
         return;
-    sistema.aplicarPreferencias(menu.valores(), resultado.cual);
+    preferenciasActivas.aplicar(menu.valores(), resultado.cual);
     if (resultado.cual == Ajuste::VOLUMEN || resultado.cual == Ajuste::SILENCIO || resultado.cual == Ajuste::TODOS)
         efectos.sonar(EFECTO_PREMIO, ANCHO_PAGINA / 2);
 }

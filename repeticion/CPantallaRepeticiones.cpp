@@ -9,6 +9,7 @@
 #include "repeticion/PartidaGrabada.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
+#include "opciones/CPreferenciasActivas.h"
 
 using namespace estilo;
 
@@ -97,8 +98,8 @@ CPantallaRepeticiones::Orden CPantallaRepeticiones::atender(CListaRepeticiones& 
 {
     CEntrada& entrada = sistema.entrada;
     const int boton = entrada.botonNuevo() + 1;
-    const bool inicio = boton == sistema.preferencias.botonInicio;
-    const bool otroBoton = boton > 0 && !inicio && boton != sistema.preferencias.botonDisparo;
+    const bool inicio = boton == preferenciasActivas.actuales().botonInicio;
+    const bool otroBoton = boton > 0 && !inicio && boton != preferenciasActivas.actuales().botonDisparo;
     // Todas se miran siempre: cada una anota cuándo se suelta.
     bool elegir = entrada.pulsacion(KEY_ENTER);
     elegir |= entrada.pulsacion(KEY_SPACE);

@@ -11,6 +11,7 @@
 #include "repeticion/PartidaGrabada.h"
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
+#include "opciones/CPreferenciasActivas.h"
 
 int CVerificacion::ejecutar(const std::vector<std::string>& archivos)
 {
@@ -18,7 +19,7 @@ int CVerificacion::ejecutar(const std::vector<std::string>& archivos)
     sistema.usarDispositivos(&sinPantalla);
     int peor = 0;
     try {
-        sistema.inicializar();
+        sistema.inicializar(preferenciasActivas);
         std::string mapa;
         if (!leerArchivo(rutaRecurso("maps/fase1.map"), mapa))
             throw CExcepcion(ERROR_ARCHIVOS);

@@ -1,5 +1,7 @@
 #include "shell/CEntrada.h"
 
+#include "ajustes/Preferencias.h"
+
 CEntrada::CEntrada()
     : teclado(nullptr), conMando(false), cambiadas(false), partida(false), elegidas(), zonaMuerta(Preferencias().zonaMuerta),
       botonRetenido(false), botonPulsado(-1), botonVisto(-1), unidas(), atendida()
@@ -31,6 +33,14 @@ void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
 // El botón hace de Espacio y de 1: dispara en la fase y sigue adelante en
 // la presentación y el menú. Start hace de P, y fuera de la partida también
 // de 4: en el menú abre las opciones.
+void CEntrada::actualizar(CDispositivos& dispositivos)
+{
+    EstadoMando mando;
+    if (conMando)
+        dispositivos.leerMando(mando);
+    unir(mando);
+}
+
 void CEntrada::unir(const EstadoMando& mando)
 {
     botonPulsado = mando.pulsado;

@@ -3,8 +3,8 @@
 
 #include <allegro.h>
 
-#include "ajustes/Preferencias.h"
 #include "plataforma/CDispositivos.h"
+#include "shell/Teclas.h"
 
 // Lo que pulsa el jugador, con el teclado o con el mando: el juego lee un
 // solo arreglo de teclas y no sabe de qué aparato salió cada pulsación, ni
@@ -25,6 +25,8 @@ public:
     void jugando(bool enPartida) { partida = enPartida; }
     bool hayMando() const { return conMando; }
 
+    // Una vez por vuelta de cada bucle: lee el mando, si lo hay, y lo une al teclado.
+    void actualizar(CDispositivos& dispositivos);
     // El arreglo que lee el juego: el teclado, con la tecla de cada acción
     // en el sitio que lee la partida, más lo que marca el mando.
     void unir(const EstadoMando& mando);

@@ -12,6 +12,7 @@
 #include "sonido/CEfectos.h"
 #include "stage/CFase1.h"
 #include "world/CPartida.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace {
 // 5 segundos de espera en el título, a 100 ticks por segundo.
@@ -28,7 +29,8 @@ int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
 {
     bool huboError = false;
     try {
-        sistema.inicializar(ajustes);
+        preferenciasActivas.usarAjustes(ajustes);
+        sistema.inicializar(preferenciasActivas);
         efectos.cargar(sistema.dispositivosActuales(), [] { return sistema.leerTicks(); });
         letras.cargar(sistema.dispositivosActuales(), rutaRecurso("graphics/letras.bmp"));
         sistema.limpiarPagina();
@@ -51,6 +53,7 @@ int CJuego::ejecutar(CAjustes* ajustes, const CRepeticion* repeticion)
     efectos.liberar();
     letras.liberar();
     sistema.finalizar();
+    preferenciasActivas.usarAjustes(nullptr);
     return huboError ? 1 : 0;
 }
 

@@ -8,19 +8,6 @@
 
 namespace {
 CDispositivosAllegro dispositivosAllegro;
-
-// Para el reloj mientras vive y al acabar, también con una excepción, lo
-// deja como estaba: parado si ya lo estaba, como en la pausa.
-class RelojParado {
-public:
-    explicit RelojParado(std::atomic<bool>& parado)
-        : parado(parado), antes(parado.exchange(true, std::memory_order_relaxed)) {}
-    ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
-
-private:
-    std::atomic<bool>& parado;
-    const bool antes;
-};
 }
 
 CSistema* CSistema::instancia = nullptr;
@@ -37,7 +24,7 @@ CSistema::CSistema()
       dispositivos(&dispositivosAllegro),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
       relojParado(false), focoPerdido(false), cuadroFijado(false), ticksCuadro(0), teclasCuadro(),
-      volumen(preferencias), ajustes(nullptr)
+      entorno(nullptr)
 {
     if (!instancia)
         instancia = this;
@@ -54,31 +41,26 @@ void CSistema::usarDispositivos(CDispositivos* otros)
     dispositivos = otros ? otros : &dispositivosAllegro;
 }
 
-void CSistema::inicializar(CAjustes* ajustesDados)
+void CSistema::inicializar(CEntornoJugador& entornoDado)
 {
     cierre.store(false, std::memory_order_relaxed);
     relojParado.store(false, std::memory_order_relaxed);
     focoPerdido.store(false, std::memory_order_relaxed);
-    ajustes = ajustesDados;
-    ventana.usarDispositivos(dispositivos);
-    volumen.usarDispositivos(dispositivos);
+    entorno = &entornoDado;
     if (dispositivos->iniciarAllegro() != 0)
         throw CExcepcion(ERROR_ALLEGRO);
     allegroIniciado = true;
-    // Los ajustes se leen con Allegro ya en marcha: su lector de configuración lo necesita.
-    preferencias = ajustes ? ajustes->cargar() : Preferencias();
     dispositivos->fijarProfundidadColor();
-    ventana.abrir(preferencias.escala, preferencias.completa, preferencias.estirada);
+    entorno->abrirPantalla(dispositivos);
     dispositivos->instalarAvisoCierre(avisarCierre);
     if (dispositivos->instalarTeclado() != 0)
         throw CExcepcion(ERROR_TECLADO);
     tecladoInstalado = true;
-    if (ajustes)
-        ajustes->resolverTeclas(preferencias, [this](int tecla) { return dispositivos->nombreTecla(tecla); });
+    entorno->tecladoInstalado();
     if (dispositivos->instalarTemporizador() != 0)
         throw CExcepcion(ERROR_TEMPORIZADOR);
     temporizadorInstalado = true;
-    ventana.fijarConmutacion();
+    entorno->temporizadorInstalado();
     dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     instalarSonido();
     musicaFase = cargarMusica(rutaRecurso("musics/fase1.mid").c_str());
@@ -87,24 +69,14 @@ void CSistema::inicializar(CAjustes* ajustesDados)
     hojaEnemigos = cargarHoja(rutaRecurso("graphics/enemigos.bmp").c_str());
     hojaComunes = cargarHoja(rutaRecurso("graphics/comunes.bmp").c_str());
     dispositivos->instalarContador(contarTick, 10);
-    const bool conMando = dispositivos->instalarMando(preferencias.botonDisparo - 1, preferencias.botonInicio - 1);
-    entrada.iniciar(dispositivos->estadoTeclas(), conMando);
-    entrada.asignarTeclas(preferencias.teclas, preferencias.zonaMuerta);
+    entorno->prepararEntrada(entrada);
     teclas = entrada.teclas();
 }
 
-// set_gfx_mode devuelve la conmutación a la de por defecto y con ella se
-// pierden los avisos: se ponen otra vez.
-// Cambiar de modo puede tardar más de lo que dura una columna del mapa: el
-// reloj se para mientras tanto, como en la pausa, y la partida no salta. Al
-// acabar, también con un fallo, queda como estaba (parado si era F11 en pausa).
-void CSistema::cambiarModo(const ModoPantalla& nuevo)
+void CSistema::modoCambiado()
 {
-    const RelojParado reloj(relojParado);
-    ventana.cambiar(nuevo);
     // La ventana se esconde y vuelve con el cambio: ese foco perdido no pausa nada.
     focoPerdido.store(false, std::memory_order_relaxed);
-    ventana.fijarConmutacion();
     dispositivos->instalarAvisoCierre(avisarCierre);
     dispositivos->instalarAvisoFoco(avisarFocoPerdido);
     dispositivos->presentar(paginaVisible);
@@ -115,17 +87,7 @@ void CSistema::instalarSonido()
 {
     if (dispositivos->instalarSonido(true) != 0)
         dispositivos->instalarSonido(false);
-    volumen.arrancar();
-}
-
-// Guardar escribe el archivo y espera al disco, que a veces tarda: con el
-// reloj parado, la partida no salta mientras tanto.
-void CSistema::recordar(Ajuste cual)
-{
-    if (!ajustes)
-        return;
-    const RelojParado reloj(relojParado);
-    ajustes->anotar(cual, preferencias);
+    entorno->sonidoInstalado();
 }
 
 void CSistema::crearPaginas()
@@ -167,6 +129,7 @@ void CSistema::finalizar()
     if (allegroIniciado)
         dispositivos->salirAllegro();
     tecladoInstalado = temporizadorInstalado = allegroIniciado = false;
+    entorno = nullptr;
 }
 
 void CSistema::mostrarError(const char* texto)
@@ -261,48 +224,9 @@ bool CSistema::tomarFocoPerdido()
 
 void CSistema::atenderEntrada(bool teclasGlobales)
 {
-    EstadoMando mando;
-    if (entrada.hayMando())
-        dispositivos->leerMando(mando);
-    entrada.unir(mando);
-    if (!teclasGlobales)
-        return;
-    Ajuste cambio;
-    if (volumen.atender([this](int tecla) { return entrada.pulsacion(tecla); }, cambio))
-        recordar(cambio);
-    if (entrada.pulsacion(KEY_F10)) {
-        const ModoPantalla siguiente = ventana.siguienteTamano();
-        if (siguiente.factor != ventana.modo().factor) {
-            cambiarModo(siguiente);
-            preferencias.escala = ventana.factorVentana();
-            recordar(Ajuste::ESCALA);
-        }
-    }
-    if (entrada.pulsacion(KEY_F11)) {
-        cambiarModo(ventana.alternarCompleta());
-        preferencias.completa = ventana.modo().completa;
-        recordar(Ajuste::COMPLETA);
-    }
-}
-
-void CSistema::aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado)
-{
-    const bool otrosBotones =
-        nuevas.botonDisparo != preferencias.botonDisparo || nuevas.botonInicio != preferencias.botonInicio;
-    preferencias = nuevas;
-    volumen.aplicar();
-    const ModoPantalla modo = ventana.modoCon(preferencias.escala, preferencias.completa, preferencias.estirada);
-    const ModoPantalla& hay = ventana.modo();
-    if (modo.ancho != hay.ancho || modo.alto != hay.alto || modo.factor != hay.factor ||
-        modo.completa != hay.completa || modo.estirada != hay.estirada)
-        cambiarModo(modo);
-    // Si el modo nuevo no abrió, sigue el que había.
-    preferencias.completa = ventana.modo().completa;
-    entrada.asignarTeclas(preferencias.teclas, preferencias.zonaMuerta);
-    teclas = entrada.teclas();
-    if (otrosBotones && entrada.hayMando())
-        dispositivos->fijarBotones(preferencias.botonDisparo - 1, preferencias.botonInicio - 1);
-    recordar(cambiado);
+    entrada.actualizar(*dispositivos);
+    if (teclasGlobales && entorno)
+        entorno->atenderTeclas(entrada);
 }
 
 void CSistema::reposo(bool dormido)

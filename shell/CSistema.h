@@ -6,13 +6,10 @@
 #include <atomic>
 #include <cstdint>
 
-#include "ajustes/CAjustes.h"
-#include "ajustes/Preferencias.h"
 #include "plataforma/CDispositivos.h"
-#include "plataforma/CVentana.h"
+#include "shell/CEntornoJugador.h"
 #include "shell/CEntrada.h"
 #include "shell/CSpritesPreparados.h"
-#include "sonido/CVolumen.h"
 
 // Contexto del motor: páginas, hojas, música, reloj y teclado de todo el juego.
 class CSistema {
@@ -33,14 +30,12 @@ public:
     volatile char* teclas;
     CEntrada entrada;
     uint8_t disparosVivos;
-    // Las de esta partida: las guardadas con las de la línea de órdenes encima.
-    Preferencias preferencias;
 
     static CSistema* instancia;
 
-    // Puede lanzar CExcepcion; se detiene en el primer paso que falla. Sin
-    // ajustes, con las preferencias por defecto y sin guardar nada.
-    void inicializar(CAjustes* ajustesDados = nullptr);
+    // Puede lanzar CExcepcion; se detiene en el primer paso que falla. El
+    // entorno abre la pantalla y prepara el sonido y la entrada a su gusto.
+    void inicializar(CEntornoJugador& entornoDado);
     // Deshace solo lo que el arranque llegó a instalar.
     void finalizar();
 
@@ -88,15 +83,15 @@ public:
     static void avisarCierre();
     bool cierrePedido() const { return cierre.load(std::memory_order_relaxed); }
 
-    // Una vez por vuelta de cada bucle del juego: lee el mando y atiende las
-    // teclas que valen en cualquier pantalla (M, F10, F11, - y +), salvo
-    // mientras se espera una tecla cualquiera para darla a una acción.
+    // Una vez por vuelta de cada bucle del juego: lee el mando y el entorno
+    // atiende las teclas que valen en cualquier pantalla (M, F10, F11, - y
+    // +), salvo mientras se espera una tecla cualquiera para darla a una acción.
     void atenderEntrada(bool teclasGlobales = true);
-    // Las preferencias que el jugador cambió en las opciones: valen en el
-    // acto y ese ajuste se guarda.
-    void aplicarPreferencias(const Preferencias& nuevas, Ajuste cambiado);
-    // El mayor factor de ventana que cabe en el escritorio.
-    int factorVentanaMaximo() const { return ventana.factorMaximo(); }
+    // La entrada tiene otras teclas elegidas: el juego lee su arreglo.
+    void entradaCambiada() { teclas = entrada.teclas(); }
+    // La pantalla se abrió otra vez en otro modo: set_gfx_mode se lleva los
+    // avisos de cierre y de foco, que vuelven, y se ve la página visible.
+    void modoCambiado();
     void dormir(int milisegundos);
     // Mientras dura, el proceso solo se despierta en sus siestas.
     void reposo(bool dormido);
@@ -105,13 +100,23 @@ public:
     // avanzan: todo lo que se mide con ellos se queda donde estaba.
     void pararReloj() { relojParado.store(true, std::memory_order_relaxed); }
     void reanudarReloj() { relojParado.store(false, std::memory_order_relaxed); }
+    // Para el reloj mientras vive y al acabar, también con una excepción, lo
+    // deja como estaba: parado si ya lo estaba, como en la pausa.
+    class RelojParado {
+    public:
+        explicit RelojParado(CSistema& contexto)
+            : parado(contexto.relojParado), antes(parado.exchange(true, std::memory_order_relaxed)) {}
+        ~RelojParado() { parado.store(antes, std::memory_order_relaxed); }
+
+    private:
+        std::atomic<bool>& parado;
+        const bool antes;
+    };
 
     // Otra ventana se llevó el foco; se anota y la partida lo recoge. Solo
     // cuenta si el teclado sigue yendo a otra ventana cuando se recoge.
     static void avisarFocoPerdido();
     bool tomarFocoPerdido();
-
-    bool silenciado() const { return preferencias.silencio; }
 
     // Duerme hasta que el reloj deje de marcar ese tick.
     void esperarTickDistinto(uint32_t tick);
@@ -123,12 +128,8 @@ public:
     CDispositivos* dispositivosActuales() const { return dispositivos; }
 
 private:
-    // F10 y F11: otro modo con la pantalla ya abierta, y la página visible otra vez.
-    void cambiarModo(const ModoPantalla& nuevo);
     void instalarSonido();
     void crearPaginas();
-    // Lo que el jugador acaba de cambiar, al archivo de ajustes si lo hay.
-    void recordar(Ajuste cual);
 
     CDispositivos* dispositivos;
     bool allegroIniciado;
@@ -140,9 +141,7 @@ private:
     bool cuadroFijado;
     uint32_t ticksCuadro;
     volatile char teclasCuadro[KEY_MAX];
-    CVentana ventana;
-    CVolumen volumen;
-    CAjustes* ajustes;
+    CEntornoJugador* entorno;
     CSpritesPreparados sprites;
 };
 

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "ajustes/CAjustes.h"
+#include "ajustes/TablaAjustes.h"
 #include "ajustes/Preferencias.h"
 #include "plataforma/CDispositivos.h"
 

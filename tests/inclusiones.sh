@@ -34,6 +34,22 @@ for juego in world stage player enemies; do
     prohibido $juego '(repeticion|ajustes|opciones)/.*' "la partida no sabe de grabaciones, ajustes ni opciones"
 done
 
+# El contexto no sabe de ajustes, ni por lo que incluye lo que incluye: la
+# partida, que lo incluye, tampoco.
+cierre() {
+    local archivo=$1
+    [[ " $vistos " == *" $archivo "* ]] && return
+    vistos="$vistos $archivo"
+    local incluido
+    for incluido in $(sed -nE 's/^#include "([^"]+)".*/\1/p' "$archivo" 2>/dev/null); do
+        [ -f "$incluido" ] && cierre "$incluido"
+    done
+}
+vistos=""
+cierre shell/CSistema.h
+deAjustes=$(echo $vistos | tr ' ' '\n' | grep '^ajustes/')
+[ -z "$deAjustes" ] || fallar "shell/CSistema.h incluye ajustes: $(echo $deAjustes)"
+
 # La partida no llama a la biblioteca matemática de C, que redondea distinto
 # en cada sistema: usa la suya, world/Trigonometria.
 matematicas=$(grep -nE '#include <(cmath|math\.h)>|\b(std::)?(sin|cos|tan|atan2?|asin|acos|exp|log|pow|floor|ceil|round|l?lround|fmod|hypot|fma)f?l? *\(' \

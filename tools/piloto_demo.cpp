@@ -16,6 +16,7 @@
 #include "stage/CFase1.h"
 #include "tools/CPiloto.h"
 #include "world/CPartida.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace {
 // Algo más que todo el desplazamiento de la fase (157,44 s) y lo que tarda el gigante.
@@ -45,7 +46,7 @@ int main(int argc, char** argv)
     sistema.usarDispositivos(&sinPantalla);
     int estado = 0;
     try {
-        sistema.inicializar();
+        sistema.inicializar(preferenciasActivas);
         CPartida partida;
         CFase1* fase = new CFase1();
         partida.fase = fase;

@@ -32,6 +32,7 @@
 #include "tests/plataforma/CDispositivosSimulados.h"
 #include "world/CListaEntidades.h"
 #include "world/CPartida.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace fs = std::filesystem;
 
@@ -175,7 +176,7 @@ protected:
         fs::create_directories(carpeta / "maps");
         fs::copy_file(recursos / "maps" / "fase1.map", carpeta / "maps" / "fase1.map");
         fs::current_path(carpeta);
-        sistema.inicializar();
+        sistema.inicializar(preferenciasActivas);
     }
 
     void TearDown() override

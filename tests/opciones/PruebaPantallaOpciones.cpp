@@ -3,6 +3,7 @@
 
 #include "opciones/CPantallaOpciones.h"
 #include "tests/plataforma/PruebaConSimulados.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using PruebaPantallaOpciones = PruebaConSimulados;
 TEST_F(PruebaPantallaOpciones, ElMandoEligeSusBotonesYEscapeDejaLaEspera)
 {
     simulados.hayMando = true;
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     CLetras letras;
     letras.cargar(&simulados, "graphics/letras.bmp");
     // En cada siesta, la tecla o el botón (desde 0) que se pulsa; la
@@ -36,8 +37,8 @@ TEST_F(PruebaPantallaOpciones, ElMandoEligeSusBotonesYEscapeDejaLaEspera)
     simulados.topeSiestas = 200;
     CPantallaOpciones(letras).ejecutar();
     EXPECT_EQ(simulados.siestas, 20) << "el Escape que deja la espera del botón no vuelve al menú; el segundo sí";
-    EXPECT_EQ(sistema.preferencias.botonDisparo, 8);
-    EXPECT_EQ(sistema.preferencias.botonInicio, 1);
+    EXPECT_EQ(preferenciasActivas.actuales().botonDisparo, 8);
+    EXPECT_EQ(preferenciasActivas.actuales().botonInicio, 1);
     EXPECT_TRUE(simulados.llamo("botones 7 0"));
     EXPECT_FALSE(simulados.llamo("botones 2 0")) << "el botón tras Escape cambió el disparo";
 }

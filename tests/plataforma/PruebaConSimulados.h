@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "opciones/CPreferenciasActivas.h"
 #include "shell/CSistema.h"
 #include "tests/plataforma/CDispositivosSimulados.h"
 
@@ -15,6 +16,7 @@ protected:
     {
         sistema.finalizar();
         sistema.usarDispositivos(nullptr);
+        preferenciasActivas.usarAjustes(nullptr);
     }
 
     CDispositivosSimulados simulados;

@@ -8,6 +8,7 @@
 #include "shell/CJuego.h"
 #include "shell/CSistema.h"
 #include "tests/plataforma/PruebaConSimulados.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST_F(PruebaFlujo, CerrarLaVentanaSaleSinError)
 
     // En el menú: vuelve como si se hubiera pulsado la 3.
     simulados.llamadas.clear();
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     simulados.avisoCierre();
     EXPECT_EQ(juego.menuPrincipal(), 2);
 }
@@ -184,7 +185,7 @@ TEST_F(PruebaFlujo, SinPantallaSoloSeAvisaDelFalloDeAllegro)
 // 2 gana a la 3. Las del teclado numérico y Escape no cuentan.
 TEST_F(PruebaFlujo, PrioridadDeLasTeclasDelMenu)
 {
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     CJuego juego;
     simulados.teclas[KEY_1] = simulados.teclas[KEY_2] = simulados.teclas[KEY_3] = 1;
     EXPECT_EQ(juego.menuPrincipal(), 0);
@@ -200,7 +201,7 @@ TEST_F(PruebaFlujo, PrioridadDeLasTeclasDelMenu)
 TEST_F(PruebaFlujo, ElCincoOLaDerechaDelMandoAbrenLasRepeticiones)
 {
     simulados.hayMando = true;
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     CJuego juego;
     int lecturas = 0;
     // Si el menú no lo viera, el cierre de la ventana acaba la espera.
@@ -229,7 +230,7 @@ TEST_F(PruebaFlujo, ElCincoOLaDerechaDelMandoAbrenLasRepeticiones)
 TEST_F(PruebaFlujo, ElBotonDelMandoHaceDeEspacioYDeUno)
 {
     simulados.hayMando = true;
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     CJuego juego;
     simulados.mando.boton = true;
     simulados.alLeerMando = [this](int n) {
@@ -255,7 +256,7 @@ TEST_F(PruebaFlujo, ElBotonDelMandoHaceDeEspacioYDeUno)
 // Con Espacio suelto la espera dura exactamente hasta el tick 500.
 TEST_F(PruebaFlujo, LaEsperaDelTituloDuraCincoSegundos)
 {
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     CJuego juego;
     std::atomic<bool> terminada(false);
     sistema.fijarTicks(12345);

@@ -9,6 +9,7 @@
 #include "shell/CExcepcion.h"
 #include "shell/CSistema.h"
 #include "tests/plataforma/PruebaConSimulados.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +24,7 @@ protected:
     int arrancar()
     {
         try {
-            sistema.inicializar();
+            sistema.inicializar(preferenciasActivas);
         } catch (CExcepcion error) {
             return error.codigo;
         }
@@ -254,7 +255,8 @@ TEST_F(PruebaModos, LoQueCambiaElJugadorSeGuardaYVuelveAlArrancar)
     CAjustes ajustes((carpeta / "escuadron-rana.cfg").string());
     simulados.anchoEscritorio = 1920;
     simulados.altoEscritorio = 1080;
-    sistema.inicializar(&ajustes);
+    preferenciasActivas.usarAjustes(&ajustes);
+    sistema.inicializar(preferenciasActivas);
     EXPECT_EQ(simulados.volumen, 255);
     EXPECT_FALSE(simulados.llamo("volumen 255"));
     for (int tecla : { KEY_F10, KEY_MINUS, KEY_MINUS_PAD, KEY_EQUALS, KEY_MINUS, KEY_M })
@@ -265,10 +267,11 @@ TEST_F(PruebaModos, LoQueCambiaElJugadorSeGuardaYVuelveAlArrancar)
     sistema.finalizar();
     simulados.llamadas.clear();
     CAjustes siguiente((carpeta / "escuadron-rana.cfg").string());
-    sistema.inicializar(&siguiente);
+    preferenciasActivas.usarAjustes(&siguiente);
+    sistema.inicializar(preferenciasActivas);
     EXPECT_TRUE(simulados.llamo("modoGrafico 0 ventana 1x"));
-    EXPECT_EQ(sistema.preferencias.volumen, 8);
-    EXPECT_TRUE(sistema.silenciado());
+    EXPECT_EQ(preferenciasActivas.actuales().volumen, 8);
+    EXPECT_TRUE(preferenciasActivas.actuales().silencio);
     EXPECT_EQ(simulados.volumen, 0);
     pulsar(KEY_M);
     EXPECT_EQ(simulados.volumen, 204);

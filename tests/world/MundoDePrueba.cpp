@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "world/CListaEntidades.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace fs = std::filesystem;
 
@@ -116,7 +117,7 @@ void MundoDePrueba::SetUp()
     fs::create_directories(fs::path(carpeta) / "maps");
     fs::current_path(carpeta);
     escribirMapa(textoMapa([](int, int) { return 0; }, [](int, int) { return 0; }));
-    sistema.inicializar();
+    sistema.inicializar(preferenciasActivas);
     sistema.fijarTicks(1000);
 }
 

@@ -8,6 +8,7 @@
 #include "stage/CFase1.h"
 #include "tests/world/MundoDePrueba.h"
 #include "world/CPartida.h"
+#include "opciones/CPreferenciasActivas.h"
 
 namespace {
 
@@ -151,7 +152,7 @@ TEST_F(PruebaPausa, EscapeCierreYFoco)
         EXPECT_EQ(siestas, 100);
         pulsar(KEY_ESC, false);
         sistema.finalizar();
-        sistema.inicializar();
+        sistema.inicializar(preferenciasActivas);
     }
     simulados.focoFuera = false;
     simulados.alDormir = nullptr;
@@ -180,7 +181,7 @@ TEST_F(PruebaPausa, MCallaYDevuelveElSonido)
     auto cuenta = [&](const char* llamada) { return std::count(simulados.llamadas.begin(), simulados.llamadas.end(), llamada); };
     EXPECT_EQ(cuenta("volumen 0"), 1);
     EXPECT_EQ(cuenta("volumen 255"), 1);
-    EXPECT_FALSE(sistema.silenciado());
+    EXPECT_FALSE(preferenciasActivas.actuales().silencio);
 }
 
 }
