@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "plataforma/CCapaConfig.h"
 #include "plataforma/CancionMidi.h"
 #include "plataforma/CHiloFondo.h"
 #include "plataforma/Dialogo.h"
@@ -21,8 +20,6 @@
 #include <allegro/internal/aintern.h>
 #include <allegro/platform/aintunix.h>
 #endif
-
-const char* const RUTA_PARCHES = "musics/parches.cfg";
 
 namespace {
 
@@ -46,18 +43,6 @@ const int DRIVERS[3] = { GFX_DIRECTX_ACCEL, GFX_DIRECTX_SOFT, GFX_DIRECTX_SAFE }
 #else
 const int DRIVERS[3] = { GFX_AUTODETECT_WINDOWED, GFX_XWINDOWS, GFX_SAFE };
 #endif
-
-// El sintetizador por software solo suena si sabe dónde están los
-// instrumentos; se le dice sin escribir ningún allegro.cfg.
-void anunciarParches()
-{
-    const std::string indice = rutaRecurso(RUTA_PARCHES);
-    if (!exists(indice.c_str()))
-        return;
-    char ruta[1024];
-    canonicalize_filename(ruta, indice.c_str(), sizeof ruta);
-    CCapaConfig::poner(std::string("[sound]\npatches = ") + ruta + "\n");
-}
 
 // Con los colores del archivo, sin bajarlos a los 16 bits de la pantalla.
 BITMAP* cargarIcono()

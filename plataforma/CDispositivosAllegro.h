@@ -71,7 +71,4 @@ private:
     BITMAP* icono = nullptr;
 };
 
-// Índice de instrumentos para el sintetizador por software, junto a la música.
-extern const char* const RUTA_PARCHES;
-
 #endif

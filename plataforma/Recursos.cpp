@@ -3,7 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include <allegro.h>
+
 #include "plataforma/Archivos.h"
+#include "plataforma/CCapaConfig.h"
 #ifdef _WIN32
 #include "plataforma/PlataformaWindows.h"
 #endif
@@ -51,4 +54,16 @@ void localizarRecursos()
 std::string rutaRecurso(const char* relativa)
 {
     return carpeta + relativa;
+}
+
+const char* const RUTA_PARCHES = "musics/parches.cfg";
+
+void anunciarParches()
+{
+    const std::string indice = rutaRecurso(RUTA_PARCHES);
+    if (!exists(indice.c_str()))
+        return;
+    char ruta[1024];
+    canonicalize_filename(ruta, indice.c_str(), sizeof ruta);
+    CCapaConfig::poner(std::string("[sound]\npatches = ") + ruta + "\n");
 }

@@ -16,4 +16,10 @@ void localizarRecursos();
 // Ruta con la que abrir un recurso dado relativo a su carpeta ("graphics/main.bmp").
 std::string rutaRecurso(const char* relativa);
 
+// Índice de instrumentos para el sintetizador por software, junto a la música.
+extern const char* const RUTA_PARCHES;
+// El sintetizador por software solo suena si sabe dónde están los
+// instrumentos; se le dice sin escribir ningún allegro.cfg.
+void anunciarParches();
+
 #endif
