@@ -38,9 +38,13 @@ bool CReproductor::acabada() const
     return siguiente >= original.cuadros.size() || (vista == DEMO && sistema.entrada.algunaPulsada());
 }
 
-// Con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera al reloj.
-bool CReproductor::rotularCuadro()
+void CReproductor::rotularCuadro()
 {
     sistema.escribirFormato(8, 8, makecol(255, 255, 255), vista == DEMO ? "DEMO" : "REPETICIÓN");
+}
+
+// Con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera al reloj.
+bool CReproductor::esperaAlTick() const
+{
     return !(sistema.entrada.teclas()[KEY_TAB] && siguiente % 4 != 0);
 }

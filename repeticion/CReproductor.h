@@ -30,7 +30,8 @@ public:
     bool acabada() const override;
     bool seMuestra() const override { return vista != SIN_MOSTRAR; }
     bool admitePausa() const override { return vista != DEMO; }
-    bool rotularCuadro() override;
+    void rotularCuadro() override;
+    bool esperaAlTick() const override;
 
     // Lo que quedó grabado al rehacerla: si acaba igual, sus controles y su
     // huella final son los de la original.

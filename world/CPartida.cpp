@@ -195,7 +195,8 @@ void CPartida::mostrarCuadro()
     fase->dibujar();
     dibujarMarcador(jugador);
     medirCuadros();
-    voltear(origen->rotularCuadro());
+    origen->rotularCuadro();
+    voltear(origen->esperaAlTick());
 }
 
 // Cuadros por segundo: se recalcula cuando ha pasado algo más de un segundo.
