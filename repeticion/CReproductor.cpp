@@ -6,8 +6,8 @@
 #include "stage/CFase1.h"
 
 CReproductor::CReproductor(const CRepeticion& originalDada, Vista vistaDada)
-    : CGrabadora(originalDada.cabecera.resumenMapa, originalDada.cabecera.ultimaColumna), original(originalDada),
-      vista(vistaDada)
+    : original(originalDada), vista(vistaDada),
+      grabadora(originalDada.cabecera.resumenMapa, originalDada.cabecera.ultimaColumna)
 {
 }
 
@@ -20,7 +20,7 @@ void CReproductor::fijarArranque()
     tick = original.cabecera.tickInicial;
     teclasDeBits(0, teclas);
     sistema.fijarCuadro(tick, teclas);
-    empezar();
+    grabadora.anotarArranque();
 }
 
 void CReproductor::fijarCuadro()
@@ -29,7 +29,7 @@ void CReproductor::fijarCuadro()
     tick += cuadro.ticks;
     teclasDeBits(cuadro.teclas, teclas);
     sistema.fijarCuadro(tick, teclas);
-    anotarCuadro();
+    grabadora.anotarCuadro();
 }
 
 // Acaba con su último cuadro; la demo, también con cualquier tecla.
