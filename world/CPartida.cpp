@@ -142,6 +142,8 @@ void CPartida::terminar()
 {
     origen->partidaAcabada();
     listaEntidades.vaciar();
+    // La lista ha borrado la rana.
+    jugador = nullptr;
     delete fase;
     fase = nullptr;
 }

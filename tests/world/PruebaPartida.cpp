@@ -160,6 +160,7 @@ TEST_F(PruebaBucle, EscapeYaPulsadoDejaVerUnCuadroEntero)
     partida.jugarFase();
     EXPECT_EQ(simulados.presentadas, 1);
     EXPECT_TRUE(listaEntidades.vacia());
+    EXPECT_EQ(jugador, nullptr) << "la lista ha borrado la rana";
     EXPECT_EQ(partida.fase, nullptr);
     EXPECT_TRUE(simulados.llamo("tocar")) << "la fase pone su música";
     EXPECT_FALSE(simulados.llamo("parar")) << "la partida no la para: lo hace el menú";
