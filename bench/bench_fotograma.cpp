@@ -36,6 +36,7 @@
 #include "world/CListaEntidades.h"
 #include "world/CPartida.h"
 #include "opciones/CPreferenciasActivas.h"
+#include "world/Choques.h"
 
 namespace fs = std::filesystem;
 
@@ -426,9 +427,9 @@ void medirLinealidad(CPartida& partida, uint32_t& tick, double faseSola)
                 partida.fase->avanzar(sistema.leerTicks() - inicioFase);
                 partida.fase->actualizarEntidades();
                 marcas[1] = Reloj::now();
-                partida.chocarConRana();
+                chocarConRana();
                 marcas[2] = Reloj::now();
-                partida.chocarDisparos();
+                chocarDisparos();
                 marcas[3] = Reloj::now();
                 partida.fase->dibujar();
                 marcas[4] = Reloj::now();
@@ -583,8 +584,8 @@ int main(int argc, char** argv)
                              partida.fase->avanzar(sistema.leerTicks() - inicioFase);
                              partida.fase->actualizarEntidades();
                              marcas[1] = Reloj::now();
-                             partida.chocarConRana();
-                             partida.chocarDisparos();
+                             chocarConRana();
+                             chocarDisparos();
                              marcas[2] = Reloj::now();
                              partida.fase->dibujar();
                              marcas[3] = Reloj::now();
@@ -610,8 +611,8 @@ int main(int argc, char** argv)
             const auto inicio = Reloj::now();
             partida.fase->avanzar(sistema.leerTicks() - inicioFase);
             partida.fase->actualizarEntidades();
-            partida.chocarConRana();
-            partida.chocarDisparos();
+            chocarConRana();
+            chocarDisparos();
             partida.fase->dibujar();
             partida.dibujarMarcador(jugador);
             return Reloj::now() - inicio;

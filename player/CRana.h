@@ -38,7 +38,7 @@ private:
 };
 
 // La rana de la partida en curso; la leen los disparos curvos y los enemigos
-// que apuntan. No se borra al acabar la partida: la siguiente la repone.
+// que apuntan. Nula fuera de una partida: al acabar, la lista la borra.
 extern CRana* jugador;
 
 // Número por el que empieza a buscar la próxima captura; dura todo el programa.

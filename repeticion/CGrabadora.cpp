@@ -18,7 +18,7 @@ CGrabadora::CGrabadora(uint64_t resumenMapa, int32_t ultimaColumna)
 void CGrabadora::fijarArranque()
 {
     COrigenCuadros::fijarArranque();
-    empezar();
+    anotarArranque();
 }
 
 void CGrabadora::fijarCuadro()
@@ -28,7 +28,7 @@ void CGrabadora::fijarCuadro()
 }
 
 // El generador común, tal como está al empezar.
-void CGrabadora::empezar()
+void CGrabadora::anotarArranque()
 {
     repeticion.cuadros.clear();
     repeticion.controles.clear();

@@ -21,9 +21,8 @@ public:
 
     const CRepeticion& grabada() const { return repeticion; }
 
-protected:
-    // Con el tick y las teclas ya fijados en el contexto.
-    void empezar();
+    // Anotan lo que otro origen ya fijó en el contexto: el tick y las teclas.
+    void anotarArranque();
     void anotarCuadro();
 
 private:

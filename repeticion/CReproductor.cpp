@@ -6,8 +6,8 @@
 #include "stage/CFase1.h"
 
 CReproductor::CReproductor(const CRepeticion& originalDada, Vista vistaDada)
-    : CGrabadora(originalDada.cabecera.resumenMapa, originalDada.cabecera.ultimaColumna), original(originalDada),
-      vista(vistaDada)
+    : original(originalDada), vista(vistaDada),
+      grabadora(originalDada.cabecera.resumenMapa, originalDada.cabecera.ultimaColumna)
 {
 }
 
@@ -20,7 +20,7 @@ void CReproductor::fijarArranque()
     tick = original.cabecera.tickInicial;
     teclasDeBits(0, teclas);
     sistema.fijarCuadro(tick, teclas);
-    empezar();
+    grabadora.anotarArranque();
 }
 
 void CReproductor::fijarCuadro()
@@ -29,7 +29,7 @@ void CReproductor::fijarCuadro()
     tick += cuadro.ticks;
     teclasDeBits(cuadro.teclas, teclas);
     sistema.fijarCuadro(tick, teclas);
-    anotarCuadro();
+    grabadora.anotarCuadro();
 }
 
 // Acaba con su último cuadro; la demo, también con cualquier tecla.
@@ -38,9 +38,13 @@ bool CReproductor::acabada() const
     return siguiente >= original.cuadros.size() || (vista == DEMO && sistema.entrada.algunaPulsada());
 }
 
-// Con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera al reloj.
-bool CReproductor::rotularCuadro()
+void CReproductor::rotularCuadro()
 {
     sistema.escribirFormato(8, 8, makecol(255, 255, 255), vista == DEMO ? "DEMO" : "REPETICIÓN");
+}
+
+// Con Tab pulsado va a 4x: solo uno de cada cuatro cuadros espera al reloj.
+bool CReproductor::esperaAlTick() const
+{
     return !(sistema.entrada.teclas()[KEY_TAB] && siguiente % 4 != 0);
 }

@@ -10,8 +10,9 @@
 #include "repeticion/CRepeticion.h"
 
 // Rehace una partida grabada: da a cada cuadro los ticks y las teclas que
-// vio, sin mirar el teclado de juego, y la graba otra vez para compararla.
-class CReproductor : public CGrabadora {
+// vio, sin mirar el teclado de juego, y su grabadora la graba otra vez para
+// compararla.
+class CReproductor : public COrigenCuadros {
 public:
     enum Vista {
         // Ni dibuja ni espera: tan deprisa como se pueda.
@@ -30,15 +31,19 @@ public:
     bool acabada() const override;
     bool seMuestra() const override { return vista != SIN_MOSTRAR; }
     bool admitePausa() const override { return vista != DEMO; }
-    bool rotularCuadro() override;
+    void rotularCuadro() override;
+    bool esperaAlTick() const override;
+    void cuadroJugado() override { grabadora.cuadroJugado(); }
+    void partidaAcabada() override { grabadora.partidaAcabada(); }
 
     // Lo que quedó grabado al rehacerla: si acaba igual, sus controles y su
     // huella final son los de la original.
-    const CRepeticion& rehecha() const { return grabada(); }
+    const CRepeticion& rehecha() const { return grabadora.grabada(); }
 
 private:
     const CRepeticion& original;
     const Vista vista;
+    CGrabadora grabadora;
     size_t siguiente = 0;
     uint32_t tick = 0;
     volatile char teclas[KEY_MAX] = {};

@@ -1,18 +1,13 @@
 #include "shell/Azar.h"
 
 namespace {
-uint32_t estadoAzar = 1;
+uint32_t estadoAzar = AZAR_DE_ARRANQUE;
 }
 
 int azar()
 {
     estadoAzar = estadoAzar * 214013u + 2531011u;
     return static_cast<int>((estadoAzar >> 16) & 0x7FFF);
-}
-
-void reiniciarAzar()
-{
-    estadoAzar = 1;
 }
 
 uint32_t leerEstadoAzar()

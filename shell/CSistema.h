@@ -51,6 +51,7 @@ public:
     void liberarMusica(MIDI* musica);
 
     void escribirFormato(int x, int y, int color, const char* texto);
+    // Se conserva aunque el juego no la llama.
     void escribirTexto(BITMAP* destino, FONT* fuente, int x, int y, int color, const char* texto);
 
     // Un sprite de una hoja en la página de dibujo: los mismos píxeles que

@@ -21,9 +21,10 @@ public:
     // Sin mostrarla no se atiende al teclado, ni se dibuja, ni se espera al reloj.
     virtual bool seMuestra() const { return true; }
     virtual bool admitePausa() const { return true; }
-    // Lo suyo sobre el cuadro ya dibujado; falso si este cuadro no ha de
-    // esperar al tick siguiente.
-    virtual bool rotularCuadro() { return true; }
+    // Lo suyo sobre el cuadro ya dibujado.
+    virtual void rotularCuadro() {}
+    // Falso si este cuadro no ha de esperar al tick siguiente.
+    virtual bool esperaAlTick() const { return true; }
 };
 
 #endif

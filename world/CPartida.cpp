@@ -6,6 +6,7 @@
 #include "sonido/CEfectos.h"
 #include "stage/CFase.h"
 #include "world/CListaEntidades.h"
+#include "world/Choques.h"
 
 namespace {
 const int32_t ENERGIA_INICIAL = 74;
@@ -141,36 +142,10 @@ void CPartida::terminar()
 {
     origen->partidaAcabada();
     listaEntidades.vaciar();
+    // La lista ha borrado la rana.
+    jugador = nullptr;
     delete fase;
     fase = nullptr;
-}
-
-// La rana contra todo lo que no es ella, en el orden de la lista.
-void CPartida::chocarConRana()
-{
-    listaEntidades.paraCada([](CEntidad* otra) {
-        if (otra->tipo != TIPO_RANA && jugador->colisiona(otra))
-            jugador->alImpactar(otra);
-    });
-}
-
-// Cada enemigo solo contra los disparos que van detrás de él en la lista:
-// un disparo que ya volaba cuando el enemigo apareció no le da nunca.
-void CPartida::chocarDisparos()
-{
-    for (NodoEntidad* i = listaEntidades.cabeza; i; i = listaEntidades.siguiente(i)) {
-        CEntidad* enemigo = i->entidad;
-        if (enemigo->tipo != TIPO_ENEMIGO)
-            continue;
-        for (NodoEntidad* j = i; j; j = listaEntidades.siguiente(j)) {
-            CEntidad* disparo = j->entidad;
-            // Un enemigo que muere en esta pasada deja de ser blanco en el acto.
-            if (enemigo->tipo != TIPO_ENEMIGO)
-                break;
-            if (disparo != enemigo && disparo->tipo == TIPO_DISPARO && enemigo->colisiona(disparo))
-                enemigo->alImpactar(disparo);
-        }
-    }
 }
 
 void CPartida::dibujarMarcador(CRana* rana)
@@ -195,7 +170,8 @@ void CPartida::mostrarCuadro()
     fase->dibujar();
     dibujarMarcador(jugador);
     medirCuadros();
-    voltear(origen->rotularCuadro());
+    origen->rotularCuadro();
+    voltear(origen->esperaAlTick());
 }
 
 // Cuadros por segundo: se recalcula cuando ha pasado algo más de un segundo.

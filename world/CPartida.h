@@ -25,9 +25,6 @@ public:
     // Cifras de 16 píxeles de derecha a izquierda, desde la de las unidades
     // en xUnidades, mientras x quede por encima del límite.
     void dibujarNumero(int32_t valor, int xUnidades, int limite);
-    // Las dos pasadas de choques de cada cuadro.
-    void chocarConRana();
-    void chocarDisparos();
 
     CFase* fase;
 

@@ -19,7 +19,7 @@ protected:
         jugador = crear<CRana>();
         jugador->x = 100;
         jugador->y = 200;
-        reiniciarAzar();
+        fijarEstadoAzar(AZAR_DE_ARRANQUE);
     }
 
     CEntidad* disparo() { return crear<CEntidadDePrueba>("disparo", TIPO_DISPARO, &registro); }

@@ -250,7 +250,7 @@ TEST_F(PruebaGigante, AlMorirReventaUnaVezPorLlamadaYSeVaA151Ticks)
     const int32_t x = g->x, y = g->y, cuadro = g->cuadro;
     const size_t balas = entidadesDe<CBalaDirigida>().size();
     matar(g);
-    reiniciarAzar();
+    fijarEstadoAzar(AZAR_DE_ARRANQUE);
     ModeloAzar modelo;
     size_t premios = 0;
     for (uint32_t f = 0; f <= 150; ++f) {

@@ -195,7 +195,7 @@ protected:
     // mirada, el reloj y el guion.
     void desdeElArranque()
     {
-        reiniciarAzar();
+        fijarEstadoAzar(AZAR_DE_ARRANQUE);
         ultimaColumna = COLUMNA_DE_ARRANQUE;
         columnaVista = COLUMNA_DE_ARRANQUE;
         guion.reiniciar();

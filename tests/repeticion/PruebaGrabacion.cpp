@@ -44,7 +44,7 @@ protected:
     CRepeticion jugar(int cuadroDisparo)
     {
         sistema.fijarTicks(5000);
-        reiniciarAzar();
+        fijarEstadoAzar(AZAR_DE_ARRANQUE);
         ultimaColumna = 65000;
         const int antes = simulados.presentadas;
         simulados.alPresentar = [&, antes](int presentadas) {

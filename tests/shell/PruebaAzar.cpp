@@ -8,17 +8,17 @@ namespace {
 // el estado 1: cualquier error de constantes o de bits los cambia.
 TEST(PruebaAzar, RepiteLaSecuenciaClasicaDesdeElEstadoUno)
 {
-    reiniciarAzar();
+    fijarEstadoAzar(AZAR_DE_ARRANQUE);
     const int esperados[] = { 41, 18467, 6334, 26500, 19169, 15724, 11478, 29358, 26962, 24464 };
     for (int esperado : esperados)
         EXPECT_EQ(azar(), esperado);
-    reiniciarAzar();
+    fijarEstadoAzar(AZAR_DE_ARRANQUE);
     EXPECT_EQ(azar(), 41);
 }
 
 TEST(PruebaAzar, SiempreDentroDeQuinceBits)
 {
-    reiniciarAzar();
+    fijarEstadoAzar(AZAR_DE_ARRANQUE);
     int menor = 32767, mayor = 0;
     for (int i = 0; i < 100000; ++i) {
         int valor = azar();

@@ -137,7 +137,7 @@ TEST_F(PruebaEfectos, UnMismoEfectoNoSeAmontonaEnUnTick)
 TEST_F(PruebaEfectos, LaMuerteDelGiganteEsUnaSolaExplosionYNoTocaElAzar)
 {
     auto agonia = [this] {
-        reiniciarAzar();
+        fijarEstadoAzar(AZAR_DE_ARRANQUE);
         CGigante* gigante = crear<CGigante>();
         while (gigante->estado != GIGANTE_MUERE)
             gigante->alImpactar(&disparo);

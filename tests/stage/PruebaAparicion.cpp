@@ -24,7 +24,7 @@ protected:
         jugador = crear<CRana>();
         // Como al arrancar el programa.
         ultimaColumna = 65000;
-        reiniciarAzar();
+        fijarEstadoAzar(AZAR_DE_ARRANQUE);
     }
 
     // La fase con una tabla de apariciones dada: columna → (código, x, y).

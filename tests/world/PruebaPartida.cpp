@@ -10,98 +10,6 @@
 
 namespace {
 
-class PruebaPartida : public MundoDePrueba {
-protected:
-    void SetUp() override
-    {
-        MundoDePrueba::SetUp();
-        jugador = new CRana();
-        listaEntidades.agregar(jugador);
-        jugador->energia = jugador->potencia = 74;
-    }
-
-    // Entidad de prueba cuya caja cubre la de la rana (o la dada).
-    CEntidadDePrueba* poner(const std::string& nombre, int tipo, int x = 120, int y = 200)
-    {
-        auto* e = new CEntidadDePrueba(nombre, tipo, &registro);
-        e->x = x;
-        e->y = y;
-        e->caja(0, 0, 40, 40);
-        listaEntidades.agregar(e);
-        return e;
-    }
-
-    CPartida partida;
-};
-
-// Premio y bala tocándola a la vez: recoge uno y recibe la otra, en el orden de la lista.
-TEST_F(PruebaPartida, LaRanaChocaConTodoEnElOrdenDeLaLista)
-{
-    CEntidadDePrueba* premio = poner("premio", TIPO_PREMIO);
-    CEntidadDePrueba* bala = poner("bala", TIPO_BALA);
-    CEntidadDePrueba* humo = poner("humo", TIPO_INERTE);
-    CEntidadDePrueba* lejos = poner("lejos", TIPO_BALA, 500, 0);
-    partida.chocarConRana();
-    EXPECT_EQ(jugador->potencia, 75);
-    EXPECT_EQ(jugador->energia, 73);
-    EXPECT_EQ(premio->estado, 1);
-    EXPECT_EQ(bala->estado, 1);
-    EXPECT_EQ(humo->estado, 0);
-    EXPECT_EQ(lejos->estado, 0);
-}
-
-// Un disparo solo alcanza a los enemigos que ya estaban cuando salió.
-TEST_F(PruebaPartida, UnDisparoAnteriorAlEnemigoLoAtraviesa)
-{
-    CEntidadDePrueba* viejo = poner("viejo", TIPO_DISPARO, 300, 100);
-    CEntidadDePrueba* enemigo = poner("enemigo", TIPO_ENEMIGO, 300, 100);
-    CEntidadDePrueba* nuevo = poner("nuevo", TIPO_DISPARO, 310, 110);
-    partida.chocarDisparos();
-    EXPECT_EQ(registro, (std::vector<std::string>{ "enemigo choca nuevo" }));
-    EXPECT_EQ(viejo->estado, 0);
-    EXPECT_EQ(nuevo->estado, 1);
-    EXPECT_EQ(enemigo->estado, 0);
-}
-
-// Un disparo gastado sigue probándose en la misma pasada: puede dar a dos
-// enemigos que se solapan. Un enemigo que muere deja de ser blanco en el acto.
-TEST_F(PruebaPartida, UnDisparoPuedeDarADosEnemigosEnUnCuadro)
-{
-    CEntidadDePrueba* a = poner("a", TIPO_ENEMIGO, 300, 100);
-    CEntidadDePrueba* b = poner("b", TIPO_ENEMIGO, 305, 100);
-    a->reaccion = [](CEntidadDePrueba* yo, CEntidad* otra) {
-        otra->estado = 1;
-        yo->tipo = TIPO_INERTE;
-    };
-    poner("d1", TIPO_DISPARO, 310, 110);
-    poner("d2", TIPO_DISPARO, 312, 112);
-    // Lo que aparece durante la pasada también se recorre, sin efecto.
-    b->reaccion = [](CEntidadDePrueba*, CEntidad* otra) {
-        otra->estado = 1;
-        listaEntidades.agregar(new CEntidadDePrueba("premio", TIPO_PREMIO, nullptr));
-    };
-    partida.chocarDisparos();
-    EXPECT_EQ(registro, (std::vector<std::string>{ "a choca d1", "b choca d1", "b choca d2" }));
-    EXPECT_EQ(entidades().size(), 7u);
-}
-
-TEST_F(PruebaPartida, ElMarcadorMuestraTresCifrasDeCadaContador)
-{
-    jugador->energia = 74;
-    jugador->potencia = 1234;
-    clear_bitmap(sistema.paginaDibujo);
-    partida.dibujarMarcador(jugador);
-    const int tira = makecol(COLOR_MARCADOR_R, 40, 40);
-    EXPECT_EQ(pixel(4, 450), tira);
-    EXPECT_EQ(pixel(639, 479), tira);
-    EXPECT_EQ(pixel(639, 447), 0);
-    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 68), "074");
-    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 280), "234");
-    // Fuera de las celdas queda la tira, no una cuarta cifra.
-    EXPECT_EQ(pixel(60, 463), tira);
-    EXPECT_EQ(pixel(272, 463), tira);
-}
-
 class PruebaBucle : public MundoDePrueba {
 protected:
     void SetUp() override
@@ -123,12 +31,136 @@ protected:
     std::vector<uint32_t> ticksPorCuadro;
 };
 
+// Lo que se pone tras el primer cuadro choca en el segundo, y se comprueba
+// al mostrarlo, con todo aún vivo.
+class PruebaPartida : public PruebaBucle {
+protected:
+    void chocarEnElSegundoCuadro(const std::function<void()>& poner, const std::function<void()>& comprobar)
+    {
+        cadaCuadro([&](int n) {
+            if (n == 1)
+                poner();
+            if (n == 2) {
+                comprobar();
+                pulsar(KEY_ESC);
+            }
+        });
+        partida.jugarFase();
+        EXPECT_EQ(simulados.presentadas, 2);
+    }
+
+    // Entidad de prueba cuya caja cubre la de la rana (o la dada).
+    CEntidadDePrueba* poner(const std::string& nombre, int tipo, int x = 120, int y = 200)
+    {
+        auto* e = new CEntidadDePrueba(nombre, tipo, &registro);
+        e->x = x;
+        e->y = y;
+        e->caja(0, 0, 40, 40);
+        listaEntidades.agregar(e);
+        return e;
+    }
+
+    // Lo anotado en los choques, sin lo que anotan al actualizarse y dibujarse.
+    std::vector<std::string> choques() const
+    {
+        std::vector<std::string> anotados;
+        for (const std::string& linea : registro)
+            if (linea.find(" choca ") != std::string::npos)
+                anotados.push_back(linea);
+        return anotados;
+    }
+};
+
+// Premio y bala tocándola a la vez: recoge uno y recibe la otra, en el orden de la lista.
+TEST_F(PruebaPartida, LaRanaChocaConTodoEnElOrdenDeLaLista)
+{
+    CEntidadDePrueba *premio, *bala, *humo, *lejos;
+    chocarEnElSegundoCuadro(
+        [&] {
+            premio = poner("premio", TIPO_PREMIO);
+            bala = poner("bala", TIPO_BALA);
+            humo = poner("humo", TIPO_INERTE);
+            lejos = poner("lejos", TIPO_BALA, 500, 0);
+        },
+        [&] {
+            EXPECT_EQ(jugador->potencia, 75);
+            EXPECT_EQ(jugador->energia, 73);
+            EXPECT_EQ(premio->estado, 1);
+            EXPECT_EQ(bala->estado, 1);
+            EXPECT_EQ(humo->estado, 0);
+            EXPECT_EQ(lejos->estado, 0);
+        });
+}
+
+// Un disparo solo alcanza a los enemigos que ya estaban cuando salió.
+TEST_F(PruebaPartida, UnDisparoAnteriorAlEnemigoLoAtraviesa)
+{
+    CEntidadDePrueba *viejo, *enemigo, *nuevo;
+    chocarEnElSegundoCuadro(
+        [&] {
+            viejo = poner("viejo", TIPO_DISPARO, 310, 110);
+            enemigo = poner("enemigo", TIPO_ENEMIGO, 300, 100);
+            nuevo = poner("nuevo", TIPO_DISPARO, 310, 110);
+        },
+        [&] {
+            EXPECT_EQ(choques(), (std::vector<std::string>{ "enemigo choca nuevo" }));
+            EXPECT_EQ(viejo->estado, 0);
+            EXPECT_EQ(nuevo->estado, 1);
+            EXPECT_EQ(enemigo->estado, 0);
+        });
+}
+
+// Un disparo gastado sigue probándose en la misma pasada: puede dar a dos
+// enemigos que se solapan. Un enemigo que muere deja de ser blanco en el acto.
+TEST_F(PruebaPartida, UnDisparoPuedeDarADosEnemigosEnUnCuadro)
+{
+    chocarEnElSegundoCuadro(
+        [&] {
+            CEntidadDePrueba* a = poner("a", TIPO_ENEMIGO, 300, 100);
+            CEntidadDePrueba* b = poner("b", TIPO_ENEMIGO, 305, 100);
+            a->reaccion = [](CEntidadDePrueba* yo, CEntidad* otra) {
+                otra->estado = 1;
+                yo->tipo = TIPO_INERTE;
+            };
+            poner("d1", TIPO_DISPARO, 310, 110);
+            poner("d2", TIPO_DISPARO, 312, 112);
+            // Lo que aparece durante la pasada también se recorre, sin efecto.
+            b->reaccion = [](CEntidadDePrueba*, CEntidad* otra) {
+                otra->estado = 1;
+                listaEntidades.agregar(new CEntidadDePrueba("premio", TIPO_PREMIO, nullptr));
+            };
+        },
+        [&] {
+            EXPECT_EQ(choques(), (std::vector<std::string>{ "a choca d1", "b choca d1", "b choca d2" }));
+            EXPECT_EQ(entidades().size(), 7u);
+        });
+}
+
+TEST_F(PruebaPartida, ElMarcadorMuestraTresCifrasDeCadaContador)
+{
+    CRana rana;
+    rana.energia = 74;
+    rana.potencia = 1234;
+    clear_bitmap(sistema.paginaDibujo);
+    partida.dibujarMarcador(&rana);
+    const int tira = makecol(COLOR_MARCADOR_R, 40, 40);
+    EXPECT_EQ(pixel(4, 450), tira);
+    EXPECT_EQ(pixel(639, 479), tira);
+    EXPECT_EQ(pixel(639, 447), 0);
+    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 68), "074");
+    EXPECT_EQ(numeroEn(sistema.paginaDibujo, 280), "234");
+    // Fuera de las celdas queda la tira, no una cuarta cifra.
+    EXPECT_EQ(pixel(60, 463), tira);
+    EXPECT_EQ(pixel(272, 463), tira);
+}
+
 TEST_F(PruebaBucle, EscapeYaPulsadoDejaVerUnCuadroEntero)
 {
     pulsar(KEY_ESC);
     partida.jugarFase();
     EXPECT_EQ(simulados.presentadas, 1);
     EXPECT_TRUE(listaEntidades.vacia());
+    EXPECT_EQ(jugador, nullptr) << "la lista ha borrado la rana";
     EXPECT_EQ(partida.fase, nullptr);
     EXPECT_TRUE(simulados.llamo("tocar")) << "la fase pone su música";
     EXPECT_FALSE(simulados.llamo("parar")) << "la partida no la para: lo hace el menú";
