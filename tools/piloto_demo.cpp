@@ -40,7 +40,8 @@ int main(int argc, char** argv)
     int cuadros = 0, energia = 0;
     sinPantalla.alPresentar = [&] {
         piloto.decidir(sinPantalla.teclas);
-        energia = jugador->energia;
+        if (jugador)
+            energia = jugador->energia;
         sinPantalla.teclas[KEY_ESC] = ++cuadros >= CUADROS;
     };
     sistema.usarDispositivos(&sinPantalla);
