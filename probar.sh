@@ -25,10 +25,25 @@ tramo "build normal"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON > /dev/null
 cmake --build build -j "$n"
 
+# Esta compilación, si es la del commit tal cual, es la primera de las dos que
+# se comparan byte a byte: se guardan ya su bin/ y su .deb, antes de que las
+# pruebas escriban nada al lado.
+REGISTROS=build/registros
+PRIMERA=$REGISTROS/primera
+rm -rf "$PRIMERA"
+if [ -z "$(git status --porcelain)" ]; then
+    mkdir -p "$PRIMERA/build"
+    cp -a build/bin "$PRIMERA/build/bin"
+    (cd build && cpack -G DEB -B "$PWD/registros/primera/paquete") > "$REGISTROS/primera.txt" 2>&1 ||
+        { tail -n 20 "$REGISTROS/primera.txt"; exit 1; }
+    REPRODUCIBLE_PRIMERA="RANA_PRIMERA_COMPILACION=$PWD/$PRIMERA"
+else
+    REPRODUCIBLE_PRIMERA=
+fi
+
 # Por detrás: los sanitizadores, las compilaciones reproducibles y el juego de
 # Windows (con los recursos y el juego de Linux de build/). Cada paso deja su
 # registro; el primero que falla para la cadena.
-REGISTROS=build/registros
 mkdir -p "$REGISTROS"
 rm -f "$REGISTROS/san.listo"
 porDetras() {
@@ -37,13 +52,13 @@ porDetras() {
     cmake --build build-san -j "$n" >> "$REGISTROS/san.txt" 2>&1
     echo "-- build-san compilado a los $SECONDS s"
     touch "$REGISTROS/san.listo"
-    bash scripts/compilacion_reproducible.sh > "$REGISTROS/reproducible.txt" 2>&1
+    env $REPRODUCIBLE_PRIMERA bash scripts/compilacion_reproducible.sh > "$REGISTROS/reproducible.txt" 2>&1
     echo "-- compilaciones reproducibles a los $SECONDS s"
     RANA_LINUX_COMPILADO=build bash scripts/windows.sh > "$REGISTROS/windows.txt" 2>&1
     echo "-- zip de Windows a los $SECONDS s"
 }
 # En su propio grupo de procesos, para poder pararla entera si algo falla antes.
-setsid nice -n 19 bash -c "$(declare -f porDetras); SECONDS=$((SECONDS - inicio)) REGISTROS=$REGISTROS n=$n; porDetras" \
+setsid nice -n 19 bash -c "$(declare -f porDetras); SECONDS=$((SECONDS - inicio)) REGISTROS=$REGISTROS n=$n REPRODUCIBLE_PRIMERA='$REPRODUCIBLE_PRIMERA'; porDetras" \
     > "$REGISTROS/por-detras.txt" 2>&1 &
 PID_DETRAS=$!
 trap 'kill -- -$PID_DETRAS 2>/dev/null || true' EXIT

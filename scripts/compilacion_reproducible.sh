@@ -4,6 +4,9 @@
 # los recursos generados, el ejecutable y el paquete de Debian salen iguales
 # byte a byte. Si algo difiere, dice el primer archivo y sale con 1.
 # Uso: scripts/compilacion_reproducible.sh [carpeta de trabajo]
+# Con RANA_PRIMERA_COMPILACION=carpeta (su build/bin y su paquete/*.deb, de
+# este mismo commit sin cambios, cosa que asegura quien la pasa) esa es la
+# primera y solo se compila la otra: probar.sh guarda así la que acaba de hacer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/paquetes.sh
@@ -31,7 +34,13 @@ compilar() {
 
 a="$trabajo/primera/escuadron-rana"
 b="$trabajo/segunda/otra/carpeta/escuadron-rana"
-compilar "$a" || { tail -n 20 "$a.registro"; exit 1; }
+if [ -n "${RANA_PRIMERA_COMPILACION:-}" ]; then
+    rm -rf "$a" && mkdir -p "$a"
+    cp -a "$RANA_PRIMERA_COMPILACION/." "$a/"
+    echo "-- la primera es la de $RANA_PRIMERA_COMPILACION"
+else
+    compilar "$a" || { tail -n 20 "$a.registro"; exit 1; }
+fi
 # La segunda, más tarde y en otro entorno: nada de eso debe notarse.
 (umask 0002; TZ=Pacific/Auckland LC_ALL=C.UTF-8 compilar "$b") || { tail -n 20 "$b.registro"; exit 1; }
 

@@ -4,8 +4,11 @@
 // los premios en cadena, la lista llena y vaciada cien veces. Bajo ASan,
 // UBSan y LSan es donde saldría un uso tras borrar, un desborde o una fuga.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -48,6 +51,9 @@ const uint32_t DURACION_EXTRA = 200;
 const int TICKS_MINIMOS = 1;
 const int TICKS_MAXIMOS = 8;
 const uint32_t TICK_DE_ARRANQUE = 1000;
+// Las partidas de otro guion que juega antes de repetir el proceso que repite.
+const int PARTIDAS_ANTES = 10;
+const uint64_t OTRO_GUION = 0x243F6A8885A308D3ull;
 // El valor con que arranca el programa: ninguna columna lo alcanza.
 const int32_t COLUMNA_DE_ARRANQUE = 65000;
 const int32_t ENERGIA_LLENA = 74;
@@ -90,7 +96,7 @@ Clase claseDe(CEntidad* e)
 // cambiaría la secuencia que se quiere ver repetida.
 class Guion {
 public:
-    void reiniciar() { estado = 0x9E3779B97F4A7C15ull; }
+    void reiniciar(uint64_t semilla = 0x9E3779B97F4A7C15ull) { estado = semilla; }
     uint32_t siguiente()
     {
         estado = estado * 6364136223846793005ull + 1442695040888963407ull;
@@ -233,6 +239,7 @@ protected:
 
     Huella jugarPartida(int numero, const char* tanda);
     void jugarTanda(const char* tanda, std::vector<Huella>& huellas, int& ultimoAzar);
+    [[noreturn]] void repetirEnOtroProceso(int salida);
 
     DispositivosDeAguante simulados;
     Guion guion;
@@ -420,8 +427,30 @@ void Aguante::jugarTanda(const char* tanda, std::vector<Huella>& huellas, int& u
 
 TEST_F(Aguante, CienPartidasEnterasSeguidasDejanLaListaVaciaYSeRepitenIgual)
 {
-    std::vector<Huella> primera, segunda;
-    int azarPrimera = -1, azarSegunda = -1;
+    // La repetición va a la vez en un proceso hijo, que antes ensucia el
+    // estado con otras partidas, como lo dejaría la primera tanda.
+    int tubo[2];
+    ASSERT_EQ(pipe(tubo), 0);
+    std::fflush(stdout);
+    const pid_t hijo = fork();
+    ASSERT_GE(hijo, 0);
+    if (hijo == 0) {
+        close(tubo[0]);
+        repetirEnOtroProceso(tubo[1]);
+    }
+    close(tubo[1]);
+    // Si la primera tanda corta la prueba, el hijo no sigue jugando solo.
+    struct HijoVivo {
+        pid_t pid;
+        ~HijoVivo()
+        {
+            if (pid > 0 && kill(pid, SIGKILL) == 0)
+                waitpid(pid, nullptr, 0);
+        }
+    } vivo{hijo};
+
+    std::vector<Huella> primera;
+    int azarPrimera = -1;
     jugarTanda("primera", primera, azarPrimera);
     ASSERT_EQ(primera.size(), size_t(PARTIDAS));
 
@@ -451,11 +480,49 @@ TEST_F(Aguante, CienPartidasEnterasSeguidasDejanLaListaVaciaYSeRepitenIgual)
     for (Clase c : { SENCILLO, PERFORANTE, CURVO, EXPLOSION, BALA, PREMIO })
         EXPECT_GT(vistas[c], 0u) << NOMBRES[c];
 
+    std::string leido;
+    char trozo[4096];
+    for (ssize_t n; (n = read(tubo[0], trozo, sizeof trozo)) > 0;)
+        leido.append(trozo, size_t(n));
+    close(tubo[0]);
+    int estado = 0;
+    ASSERT_EQ(waitpid(hijo, &estado, 0), hijo);
+    vivo.pid = 0;
+    EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "la repetición falló en el proceso hijo";
+    std::istringstream segunda(leido);
+    std::string linea;
+    for (int p = 0; p < PARTIDAS; ++p) {
+        ASSERT_TRUE(std::getline(segunda, linea)) << "la repetición acabó en la partida " << p;
+        EXPECT_EQ(linea, primera[p].texto()) << "partida " << p + 1;
+    }
+    ASSERT_TRUE(std::getline(segunda, linea));
+    EXPECT_EQ(linea, "azar " + std::to_string(azarPrimera));
+}
+
+// La segunda tanda, tras otras partidas: sus huellas y su último azar, una
+// línea cada una, por el tubo. Sale con 1 si algo falló; LSan mira sus fugas.
+void Aguante::repetirEnOtroProceso(int salida)
+{
+    desdeElArranque();
+    guion.reiniciar(OTRO_GUION);
+    for (int p = 0; p < PARTIDAS_ANTES && !HasFatalFailure(); ++p)
+        jugarPartida(p, "antes");
+    std::vector<Huella> segunda;
+    int azarSegunda = -1;
     jugarTanda("repetición", segunda, azarSegunda);
-    ASSERT_EQ(segunda.size(), size_t(PARTIDAS));
-    for (int p = 0; p < PARTIDAS; ++p)
-        EXPECT_EQ(segunda[p].texto(), primera[p].texto()) << "partida " << p + 1;
-    EXPECT_EQ(azarSegunda, azarPrimera);
+    std::string texto;
+    for (const Huella& h : segunda)
+        texto += h.texto() + "\n";
+    texto += "azar " + std::to_string(azarSegunda) + "\n";
+    bool escrito = true;
+    for (size_t hecho = 0; escrito && hecho < texto.size();) {
+        const ssize_t n = write(salida, texto.data() + hecho, texto.size() - hecho);
+        escrito = n > 0;
+        hecho += escrito ? size_t(n) : 0;
+    }
+    close(salida);
+    std::fflush(stdout);
+    std::exit(HasFailure() || !escrito ? 1 : 0);
 }
 
 }
