@@ -124,45 +124,6 @@ partidaDeWineEnLinux() {
     paso "$que, rehecha igual bajo Wine y en Linux: $(tail -n 1 "$linux/verificacion")"
 }
 
-# Lo que dura cada pulsación y cada suelta de la partida con enemigos:
-# 0,1 s, o dos cuadros si el juego va más despacio (bajo Wine con la máquina
-# cargada va a pocos cuadros por segundo, y una pulsación más corta que un
-# cuadro no la ve). Los cuadros por segundo los lee del marcador.
-pasoDeTeclas() {
-    local cps
-    capturar "$TRABAJO/cps.png" && cps=$(leerNumero "$TRABAJO/cps.png" 368)
-    if [[ ${cps:-} =~ ^[0-9]+$ ]] && [ "$((10#$cps))" -gt 0 ]; then
-        awk -v c="$((10#$cps))" 'BEGIN { p = 2 / c; printf "%.2f", (p > 0.1 ? p : 0.1) }'
-    else
-        echo 0.35
-    fi
-}
-
-# La rana se adelanta hasta el centro y sube y baja por media pantalla
-# soltando una andanada cada dos pasos: le llegan las balas dirigidas de los
-# voladores y coge los premios que caen de los que derriba.
-jugarConEnemigos() {
-    local segundos=$1 t=0 tecla paso vueltas porLado
-    paso=$(pasoDeTeclas)
-    vueltas=$(awk -v s="$segundos" -v p="$paso" 'BEGIN { printf "%d", s / (2 * p) }')
-    # Dos segundos hacia cada lado, con la tecla abajo la mitad.
-    porLado=$(awk -v p="$paso" 'BEGIN { n = int(1 / p + 0.5); print (n > 0 ? n : 1) }')
-    paso "$segundos s con enemigos, pulsaciones de $paso s"
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown Right
-    sleep 1.2
-    xdotool keyup Right
-    while [ $t -lt "$vueltas" ]; do
-        tecla=Down
-        [ $(((t / porLado) % 2)) -eq 1 ] && tecla=Up
-        xdotool keydown "$tecla" keydown space
-        sleep "$paso"
-        xdotool keyup space keyup "$tecla"
-        sleep "$paso"
-        t=$((t + 1))
-    done
-}
-
 # Sin enemigos: una bala a destiempo cambiaría la energía de la captura.
 quitarEnemigos
 inicio=$(date +%s%N)
