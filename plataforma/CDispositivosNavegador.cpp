@@ -11,6 +11,7 @@
 
 #include "plataforma/CancionMidi.h"
 #include "plataforma/ImagenBmp.h"
+#include "plataforma/SonidoWav.h"
 
 CDispositivos& dispositivosDelSistema()
 {
@@ -128,7 +129,8 @@ int CDispositivosNavegador::instalarSonido(bool)
     return install_sound(DIGI_NONE, MIDI_NONE, NULL);
 }
 
-// La música se lee igual, para que un archivo malo sea el mismo error.
+// La música y los efectos se leen igual, para que un archivo malo sea el
+// mismo error.
 MIDI* CDispositivosNavegador::cargarMidi(const char* nombre)
 {
     return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
@@ -137,6 +139,16 @@ MIDI* CDispositivosNavegador::cargarMidi(const char* nombre)
 void CDispositivosNavegador::liberarMidi(MIDI* musica)
 {
     destroy_midi(musica);
+}
+
+SAMPLE* CDispositivosNavegador::cargarSonido(const char* nombre)
+{
+    return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
+}
+
+void CDispositivosNavegador::liberarSonido(SAMPLE* sonido)
+{
+    destroy_sample(sonido);
 }
 
 BITMAP* CDispositivosNavegador::crearPagina(int ancho, int alto)

@@ -27,10 +27,10 @@ public:
     void pausarMidi() override {}
     void reanudarMidi() override {}
     void liberarMidi(MIDI* musica) override;
-    SAMPLE* cargarSonido(const char*) override { return nullptr; }
+    SAMPLE* cargarSonido(const char* nombre) override;
     void tocarSonido(SAMPLE*, int, int, int) override {}
     void pararSonido(SAMPLE*) override {}
-    void liberarSonido(SAMPLE*) override {}
+    void liberarSonido(SAMPLE* sonido) override;
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;

@@ -10,3 +10,7 @@ add_library(allegro_web INTERFACE)
 target_include_directories(allegro_web INTERFACE ${RANA_ALLEGRO_WEB}/include)
 target_compile_definitions(allegro_web INTERFACE ALLEGRO_STATICLINK)
 target_link_libraries(allegro_web INTERFACE ${RANA_ALLEGRO_WEB}/lib/liballeg.a)
+# El juego avisa de sus errores con excepciones: Emscripten las desactiva si
+# no se le piden al compilar y al enlazar.
+target_compile_options(allegro_web INTERFACE -fexceptions)
+target_link_options(allegro_web INTERFACE -fexceptions)
