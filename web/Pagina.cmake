@@ -16,14 +16,14 @@ foreach(patron graphics/*.bmp musics/*.mid maps/fase1.map sounds/*.wav demos/dem
   file(COPY ${archivos} DESTINATION ${DATOS_WEB}/${carpeta})
   list(APPEND ARCHIVOS_WEB ${archivos})
 endforeach()
-set(ARRANQUE_NODE ${CMAKE_SOURCE_DIR}/web/arranque_node.js)
+set(ARRANQUE ${CMAKE_SOURCE_DIR}/web/arranque.js)
 
 # El bucle del juego no vuelve nunca: ASYNCIFY deja que cada espera devuelva
 # el turno al navegador (emscripten_sleep). EXIT_RUNTIME, para que node salga
-# con lo que devuelve main (--verificar). Sin fetch en node: el .wasm lo lee
-# arranque_node.js.
-set(ENLACE_WEB -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web,node
-    "SHELL:--pre-js ${ARRANQUE_NODE}")
+# con lo que devuelve main (--verificar). Lo de antes de main (el .wasm en
+# node, los archivos guardados en la página), en arranque.js; IDBFS los guarda.
+set(ENLACE_WEB -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web,node -lidbfs.js
+    "SHELL:--pre-js ${ARRANQUE}")
 target_link_options(escuadron-rana PRIVATE ${ENLACE_WEB} "SHELL:--preload-file ${DATOS_WEB}@/")
-set_target_properties(escuadron-rana PROPERTIES LINK_DEPENDS "${ARRANQUE_NODE};${ARCHIVOS_WEB}")
+set_target_properties(escuadron-rana PROPERTIES LINK_DEPENDS "${ARRANQUE};${ARCHIVOS_WEB}")
 target_link_options(tabla_trigonometria PRIVATE ${ENLACE_WEB})
