@@ -27,3 +27,12 @@ set(ENLACE_WEB -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT
 target_link_options(escuadron-rana PRIVATE ${ENLACE_WEB} "SHELL:--preload-file ${DATOS_WEB}@/")
 set_target_properties(escuadron-rana PROPERTIES LINK_DEPENDS "${ARRANQUE};${ARCHIVOS_WEB}")
 target_link_options(tabla_trigonometria PRIVATE ${ENLACE_WEB})
+
+# El cuadro de la fase sin pantalla, como bench/bench-fotograma, en
+# WebAssembly bajo node y con las mismas opciones que el juego (ASYNCIFY
+# también cuesta): se compara con la cifra de Linux de la misma máquina.
+add_executable(bench-fotograma ${CMAKE_SOURCE_DIR}/bench/bench_fotograma.cpp
+               ${CMAKE_SOURCE_DIR}/tests/plataforma/CDispositivosSimulados.cpp)
+target_link_libraries(bench-fotograma PRIVATE rana_juego)
+target_link_options(bench-fotograma PRIVATE ${ENLACE_WEB})
+set_target_properties(bench-fotograma PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
