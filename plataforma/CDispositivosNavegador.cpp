@@ -103,7 +103,7 @@ int CDispositivosNavegador::instalarTeclado()
         EM_ASM({ Module.teclasRana[UTF8ToString($0)] = $1; }, t.codigo, t.tecla);
     EM_ASM({
         const teclas = $0;
-        const propias = new Set(['F10', 'F11']);
+        const propias = new Set(['F8', 'F10', 'F11']);
         const cambiar = (e, abajo) => {
             const tecla = Module.teclasRana[e.code];
             if (tecla === undefined)
