@@ -11,6 +11,9 @@
 #else
 #include <unistd.h>
 #endif
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -78,9 +81,19 @@ int crearUnico(const std::string& ruta, std::string& temporal)
     return ::mkostemp(temporal.data(), O_CLOEXEC);
 }
 
+// En el navegador el archivo queda en memoria hasta que la página lo pasa a
+// IndexedDB: con cada archivo guardado, que una recarga no lo pierda.
 bool renombrar(const std::string& desde, const std::string& hasta)
 {
-    return std::rename(desde.c_str(), hasta.c_str()) == 0;
+    const bool bien = std::rename(desde.c_str(), hasta.c_str()) == 0;
+#ifdef __EMSCRIPTEN__
+    if (bien)
+        EM_ASM({
+            if (Module.guardarArchivosRana)
+                Module.guardarArchivosRana();
+        });
+#endif
+    return bien;
 }
 
 // Sin asentar la carpeta, un corte de luz justo después podría olvidar el

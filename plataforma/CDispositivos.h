@@ -93,6 +93,14 @@ public:
     virtual void quitarTeclado() = 0;
     virtual void quitarTemporizador() = 0;
     virtual void salirAllegro() = 0;
+    // Lo llama la entrada cada vez que mira el teclado. En el navegador, una
+    // espera activa de la presentación o del menú tiene que devolverle el
+    // turno de vez en cuando, o la página no recibe teclas ni se pinta.
+    virtual void cederTurno() {}
 };
+
+// Los dispositivos de verdad del sistema para el que se compiló: los de
+// Allegro en el escritorio, los de la página en el navegador.
+CDispositivos& dispositivosDelSistema();
 
 #endif

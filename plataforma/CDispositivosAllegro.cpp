@@ -59,6 +59,12 @@ BITMAP* cargarIcono()
 
 }
 
+CDispositivos& dispositivosDelSistema()
+{
+    static CDispositivosAllegro dispositivos;
+    return dispositivos;
+}
+
 int CDispositivosAllegro::iniciarAllegro()
 {
     // La ventana que ve el gestor nace ya en install_allegro, con el nombre que haya.

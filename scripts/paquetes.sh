@@ -26,3 +26,7 @@ instalarPaquetes() {
 # para el paquete y patch para los arreglos a las fuentes de Allegro (que
 # trae apt-get source).
 PAQUETES_WINDOWS="mingw-w64 wine wine64 zip patch"
+
+# Para el juego en el navegador: el Emscripten de Debian (con su node y el
+# acorn que busca en /usr/share/nodejs) y python3 para servir la página.
+PAQUETES_WEB="emscripten nodejs python3"

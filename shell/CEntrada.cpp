@@ -35,6 +35,7 @@ void CEntrada::iniciar(volatile char* tecladoNuevo, bool conMandoNuevo)
 // de 4: en el menú abre las opciones.
 void CEntrada::actualizar(CDispositivos& dispositivos)
 {
+    dispositivos.cederTurno();
     EstadoMando mando;
     if (conMando)
         dispositivos.leerMando(mando);

@@ -2,13 +2,8 @@
 
 #include <cstdlib>
 
-#include "plataforma/CDispositivosAllegro.h"
 #include "plataforma/Recursos.h"
 #include "shell/CExcepcion.h"
-
-namespace {
-CDispositivosAllegro dispositivosAllegro;
-}
 
 CSistema* CSistema::instancia = nullptr;
 
@@ -21,7 +16,7 @@ CSistema::CSistema()
       musicaMenu(nullptr), musicaFase(nullptr),
       hojaEnemigos(nullptr), hojaComunes(nullptr),
       teclas(nullptr), disparosVivos(0),
-      dispositivos(&dispositivosAllegro),
+      dispositivos(&dispositivosDelSistema()),
       allegroIniciado(false), tecladoInstalado(false), temporizadorInstalado(false), cierre(false),
       relojParado(false), focoPerdido(false), cuadroFijado(false), ticksCuadro(0), teclasCuadro(),
       entorno(nullptr)
@@ -38,7 +33,7 @@ CSistema::~CSistema()
 
 void CSistema::usarDispositivos(CDispositivos* otros)
 {
-    dispositivos = otros ? otros : &dispositivosAllegro;
+    dispositivos = otros ? otros : &dispositivosDelSistema();
 }
 
 void CSistema::inicializar(CEntornoJugador& entornoDado)

@@ -47,8 +47,13 @@ private:
     struct Hash {
         size_t operator()(const Clave& c) const
         {
-            return std::hash<const void*>()(c.hoja) ^ (size_t(c.x) << 1) ^ (size_t(c.y) << 13) ^
-                   (size_t(c.ancho) << 25) ^ (size_t(c.alto) << 37);
+            const uint64_t h = std::hash<const void*>()(c.hoja) ^ (uint64_t(c.x) << 1) ^ (uint64_t(c.y) << 13) ^
+                               (uint64_t(c.ancho) << 25) ^ (uint64_t(c.alto) << 37);
+            // Con size_t de 32 bits (WebAssembly), la mitad alta se pliega sobre la baja.
+            if constexpr (sizeof(size_t) < sizeof(uint64_t))
+                return size_t(h ^ (h >> 32));
+            else
+                return size_t(h);
         }
     };
 
