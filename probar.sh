@@ -2,9 +2,9 @@
 # Instala lo que falte, compila y pasa todas las pruebas: las unitarias, las
 # de punta a punta bajo Xvfb, el fuzzing de los lectores, las unitarias con
 # ASan y UBSan, el juego de Windows (compilado con MinGW-w64 y probado bajo
-# Wine), dos compilaciones del último commit que deben salir iguales byte a
-# byte y, al final, las que miden ritmo y CPU (etiqueta medida), con la
-# máquina libre.
+# Wine), el del navegador (compilado con Emscripten y probado en Chromium),
+# dos compilaciones del último commit que deben salir iguales byte a byte y,
+# al final, las que miden ritmo y CPU (etiqueta medida), con la máquina libre.
 #
 # Las pruebas de punta a punta pasan casi todo el tiempo esperando a una
 # ventana: mientras tanto, lo que solo gasta CPU (las otras compilaciones)
@@ -12,7 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/paquetes.sh
-instalarPaquetes $PAQUETES_JUEGO $PAQUETES_PRUEBAS $PAQUETES_WINDOWS
+instalarPaquetes $PAQUETES_JUEGO $PAQUETES_PRUEBAS $PAQUETES_WINDOWS $PAQUETES_WEB
 n=$(nproc)
 inicio=$SECONDS
 tramo() {
@@ -40,11 +40,11 @@ else
     REPRODUCIBLE_PRIMERA=
 fi
 
-# Por detrás: los sanitizadores, las compilaciones reproducibles y el juego de
-# Windows (con los recursos y el juego de Linux de build/). Cada paso deja su
-# registro; el primero que falla para la cadena.
+# Por detrás: los sanitizadores, el juego de Windows y el del navegador (con
+# los recursos y el juego de Linux de build/) y la compilación reproducible.
+# Cada paso deja su registro; el primero que falla para la cadena.
 mkdir -p "$REGISTROS"
-rm -f "$REGISTROS/san.listo" "$REGISTROS/windows.listo"
+rm -f "$REGISTROS"/*.listo
 porDetras() {
     set -e
     # Con setsid va en su propio grupo del planificador, donde nice no cuenta
@@ -57,6 +57,10 @@ porDetras() {
     RANA_LINUX_COMPILADO=build bash scripts/windows.sh > "$REGISTROS/windows.txt" 2>&1
     echo "-- zip de Windows a los $SECONDS s"
     touch "$REGISTROS/windows.listo"
+    # web.sh acaba con la demo y la trigonometría en WebAssembly, bajo node.
+    RANA_LINUX_COMPILADO=build bash scripts/web.sh > "$REGISTROS/web.txt" 2>&1
+    echo "-- página del navegador a los $SECONDS s"
+    touch "$REGISTROS/web.listo"
     env $REPRODUCIBLE_PRIMERA bash scripts/compilacion_reproducible.sh > "$REGISTROS/reproducible.txt" 2>&1
     echo "-- compilaciones reproducibles a los $SECONDS s"
 }
@@ -74,7 +78,7 @@ ctest --test-dir build --output-on-failure -j $((2 * n)) -LE medida
 # Lo que fue por detrás y falló: su registro y fuera.
 fallaPorDetras() {
     cat "$REGISTROS/por-detras.txt"
-    for registro in san reproducible windows; do
+    for registro in san windows web reproducible; do
         [ -f "$REGISTROS/$registro.txt" ] && { echo "-- $registro:"; tail -n 40 "$REGISTROS/$registro.txt"; }
     done
     echo "falló lo que iba por detrás"
@@ -106,6 +110,11 @@ esperarPorDetras windows
 version=$(sed -n 's/^project(EscuadronRana VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 bash tests/e2e/windows.sh "build-windows/escuadron-rana-$version-windows-x64.zip" build/bin \
     build-windows/cruzada/pruebas/tabla_trigonometria.exe
+
+tramo "el navegador: la página en Chromium"
+esperarPorDetras web
+grep -E 'passed|coincide|casos' "$REGISTROS/web.txt" || true
+bash tests/e2e/navegador.sh build-web build/bin
 
 tramo "esperando a lo que va por detrás"
 wait "$PID_DETRAS" || fallaPorDetras
