@@ -102,15 +102,26 @@ esperarVentana() {
     fallar "no apareció la ventana '$titulo'"
 }
 
+# Bajar y soltar teclas sin más, en la ventana del juego (las pruebas del
+# navegador las mandan a la página).
+bajarTecla() {
+    xdotool windowfocus --sync "$WID"
+    local tecla
+    for tecla in "$@"; do xdotool keydown "$tecla"; done
+}
+soltarTecla() {
+    local tecla
+    for tecla in "$@"; do xdotool keyup "$tecla"; done
+}
+
 # Pulsación real: la sondea un bucle, así que se mantiene una décima, y
 # después se deja suelta un rato: una tecla soltada y vuelta a pulsar entre
 # dos vueltas (con la máquina cargada, una vuelta puede tardar decenas de
 # ms) no da una segunda pulsación.
 pulsar() {
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown "$1"
+    bajarTecla "$1"
     sleep 0.1
-    xdotool keyup "$1"
+    soltarTecla "$1"
     sleep 0.05
 }
 
@@ -123,23 +134,10 @@ pulsar() {
 sostener() {
     local tecla=$1
     shift
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown "$tecla"
+    bajarTecla "$tecla"
     "$@"
-    xdotool keyup "$tecla"
+    soltarTecla "$tecla"
     sleep 0.05
-}
-
-# Bajar y soltar teclas sin más, en la ventana del juego (las pruebas del
-# navegador las mandan a la página).
-bajarTecla() {
-    xdotool windowfocus --sync "$WID"
-    local tecla
-    for tecla in "$@"; do xdotool keydown "$tecla"; done
-}
-soltarTecla() {
-    local tecla
-    for tecla in "$@"; do xdotool keyup "$tecla"; done
 }
 
 # Lo que dura cada pulsación y cada suelta de la partida con enemigos:
@@ -304,10 +302,7 @@ llegarAlMenu() {
     lanzarJuego "$@"
     esperarVentana "Escuadr" "${ESPERA_ARRANQUE:-10}"
     esperarPantalla "$JUEGO/graphics/pelmora.bmp" "${ESPERA_ARRANQUE:-10}"
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown space
-    esperarPantalla "$JUEGO/graphics/main.bmp" 8
-    xdotool keyup space
+    sostener space esperarPantalla "$JUEGO/graphics/main.bmp" 8
 }
 
 # Píxeles distintos (más de un 6 %) entre dos recortes WxH+X+Y de dos imágenes.
@@ -341,14 +336,10 @@ empezarPartida() {
 # anterior. Dispara con Espacio, o con la tecla dada.
 disparoConCaptura() {
     local tecla=${1:-space}
-    xdotool windowfocus --sync "$WID"
-    xdotool keydown F8
+    bajarTecla F8
     sleep 0.05
-    xdotool keydown "$tecla"
-    sleep 0.1
-    xdotool keyup "$tecla"
-    sleep 0.05
-    xdotool keyup F8
+    pulsar "$tecla"
+    soltarTecla F8
 }
 
 # Desde el menú, con el disparo en otra tecla: en la partida Espacio ya no

@@ -20,12 +20,6 @@ pagina() {
 capturar() {
     pagina lienzo "$1"
 }
-pulsar() {
-    pagina tecla abajo "$1"
-    sleep 0.1
-    pagina tecla arriba "$1"
-    sleep 0.05
-}
 bajarTecla() {
     local tecla
     for tecla in "$@"; do pagina tecla abajo "$tecla"; done
@@ -33,14 +27,6 @@ bajarTecla() {
 soltarTecla() {
     local tecla
     for tecla in "$@"; do pagina tecla arriba "$tecla"; done
-}
-sostener() {
-    local tecla=$1
-    shift
-    pagina tecla abajo "$tecla"
-    "$@"
-    pagina tecla arriba "$tecla"
-    sleep 0.05
 }
 
 # El servidor y el navegador son de la prueba: se paran con ella.
@@ -106,23 +92,14 @@ llegarAlMenuDeLaPagina() {
 # enemigo la tocó) no cuentan.
 sostenerHasta() {
     local tecla=$1 borde=$2 desde=$3
-    pagina tecla abajo "$tecla"
+    bajarTecla "$tecla"
     for _ in $(seq 25); do
         capturar "$TRABAJO/rana.png" && (posicionRana "$TRABAJO/rana.png") 2> /dev/null &&
             posicionRana "$TRABAJO/rana.png" && [ "${!borde}" -gt "$desde" ] && break
         sleep 0.2
     done
-    pagina tecla arriba "$tecla"
+    soltarTecla "$tecla"
     [ "${!borde}" -gt "$desde" ] || fallar "$tecla sostenida no movió la rana ($borde sigue en ${!borde})"
-}
-
-# F8 sostenida mientras sale una andanada: el juego guarda la captura en
-# la carpeta de trabajo de la página.
-disparoConCaptura() {
-    pagina tecla abajo F8
-    sleep 0.05
-    pulsar space
-    pagina tecla arriba F8
 }
 
 copiarJuego
