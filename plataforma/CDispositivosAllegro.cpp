@@ -11,6 +11,7 @@
 #include "plataforma/Escala.h"
 #include "plataforma/ImagenBmp.h"
 #include "plataforma/Recursos.h"
+#include "plataforma/SonidoAllegro.h"
 #include "plataforma/SonidoWav.h"
 #include "plataforma/VentanaX11.h"
 
@@ -22,13 +23,6 @@
 #endif
 
 namespace {
-
-// Voces del mezclador: las de los efectos y, aparte, las de la música.
-const int VOCES_EFECTOS = 12;
-const int VOCES_MUSICA = 32;
-// La música de la fase sola ya llega al tope de la salida a todo volumen:
-// con ella un poco más baja caben los efectos encima sin saturar.
-const int VOLUMEN_MUSICA = 180;
 
 // En UTF-8, como todo texto que recibe Allegro.
 const char* const TITULO = "Escuadrón Rana";
@@ -168,14 +162,7 @@ int CDispositivosAllegro::fijarModoConmutacion(int modo)
 // suyas aparte, y ni cortan notas de la música ni la música los calla.
 int CDispositivosAllegro::instalarSonido(bool conMidi)
 {
-    if (!conMidi)
-        return install_sound(DIGI_NONE, MIDI_NONE, NULL);
-    anunciarParches();
-    reserve_voices(VOCES_EFECTOS, VOCES_MUSICA);
-    if (install_sound(DIGI_AUTODETECT, MIDI_AUTODETECT, NULL) != 0)
-        return -1;
-    fijarVolumen(255);
-    return 0;
+    return instalarSonidoAllegro(conMidi);
 }
 
 MIDI* CDispositivosAllegro::cargarMidi(const char* nombre)
@@ -362,7 +349,7 @@ void CDispositivosAllegro::leerMando(EstadoMando& estado)
 
 void CDispositivosAllegro::fijarVolumen(int volumen)
 {
-    set_volume(volumen, volumen * VOLUMEN_MUSICA / 255);
+    fijarVolumenAllegro(volumen);
 }
 
 const char* CDispositivosAllegro::nombreTecla(int tecla)

@@ -11,6 +11,8 @@
 
 #include "plataforma/CancionMidi.h"
 #include "plataforma/ImagenBmp.h"
+#include "plataforma/SonidoAllegro.h"
+#include "plataforma/SonidoPagina.h"
 #include "plataforma/SonidoWav.h"
 
 CDispositivos& dispositivosDelSistema()
@@ -65,9 +67,13 @@ enum { EJE_X, EJE_Y, ARRIBA, ABAJO, IZQUIERDA, DERECHA, DISPARO, INICIO, PULSADO
 
 }
 
+// Sin sistema, Allegro no trae ningún driver: el sonido pone los suyos.
 int CDispositivosNavegador::iniciarAllegro()
 {
-    return install_allegro(SYSTEM_NONE, &errno, atexit);
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0)
+        return -1;
+    registrarSonidoPagina();
+    return 0;
 }
 
 void CDispositivosNavegador::fijarProfundidadColor()
@@ -123,10 +129,11 @@ int CDispositivosNavegador::instalarTeclado()
     return 0;
 }
 
-// El sonido aún no sale por la página: sin drivers, el juego sigue mudo.
-int CDispositivosNavegador::instalarSonido(bool)
+// Como en el escritorio; sin AudioContext (en node) no hay driver digital y
+// el juego sigue mudo.
+int CDispositivosNavegador::instalarSonido(bool conMidi)
 {
-    return install_sound(DIGI_NONE, MIDI_NONE, NULL);
+    return instalarSonidoAllegro(conMidi);
 }
 
 // La música y los efectos se leen igual, para que un archivo malo sea el
@@ -134,6 +141,26 @@ int CDispositivosNavegador::instalarSonido(bool)
 MIDI* CDispositivosNavegador::cargarMidi(const char* nombre)
 {
     return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
+}
+
+int CDispositivosNavegador::tocarMidi(MIDI* musica)
+{
+    return play_midi(musica, TRUE);
+}
+
+void CDispositivosNavegador::pararMidi()
+{
+    stop_midi();
+}
+
+void CDispositivosNavegador::pausarMidi()
+{
+    midi_pause();
+}
+
+void CDispositivosNavegador::reanudarMidi()
+{
+    midi_resume();
 }
 
 void CDispositivosNavegador::liberarMidi(MIDI* musica)
@@ -144,6 +171,16 @@ void CDispositivosNavegador::liberarMidi(MIDI* musica)
 SAMPLE* CDispositivosNavegador::cargarSonido(const char* nombre)
 {
     return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
+}
+
+void CDispositivosNavegador::tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia)
+{
+    play_sample(sonido, volumen, pan, frecuencia, FALSE);
+}
+
+void CDispositivosNavegador::pararSonido(SAMPLE* sonido)
+{
+    stop_sample(sonido);
 }
 
 void CDispositivosNavegador::liberarSonido(SAMPLE* sonido)
@@ -202,6 +239,7 @@ void CDispositivosNavegador::ponerAlDia()
             proximoTick += periodo;
         }
     }
+    avanzarSonidoPagina(ahora);
     if (avisoFoco && EM_ASM_INT({
             const perdido = Module.focoPerdidoRana === true;
             Module.focoPerdidoRana = false;
@@ -258,6 +296,11 @@ bool CDispositivosNavegador::instalarMando(int botonDisparo, int botonInicio)
 {
     fijarBotones(botonDisparo, botonInicio);
     return EM_ASM_INT({ return typeof navigator === 'object' && typeof navigator.getGamepads === 'function'; });
+}
+
+void CDispositivosNavegador::fijarVolumen(int volumen)
+{
+    fijarVolumenAllegro(volumen);
 }
 
 void CDispositivosNavegador::fijarBotones(int botonDisparo, int botonInicio)

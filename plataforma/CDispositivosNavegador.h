@@ -10,7 +10,8 @@
 // Los dispositivos de la página: Allegro sin sistema para los dibujos, y el
 // lienzo, el reloj, las teclas y el mando del navegador. El juego corre en
 // un bucle que no vuelve nunca: cada espera le devuelve el turno a la página
-// (emscripten_sleep, con ASYNCIFY), y los ticks salen de su reloj al volver.
+// (emscripten_sleep, con ASYNCIFY), y los ticks salen de su reloj al volver;
+// el sonido (SonidoPagina) se mezcla entonces también.
 class CDispositivosNavegador : public CDispositivos {
 public:
     int iniciarAllegro() override;
@@ -22,14 +23,14 @@ public:
     int fijarModoConmutacion(int) override { return 0; }
     int instalarSonido(bool conMidi) override;
     MIDI* cargarMidi(const char* nombre) override;
-    int tocarMidi(MIDI*) override { return 0; }
-    void pararMidi() override {}
-    void pausarMidi() override {}
-    void reanudarMidi() override {}
+    int tocarMidi(MIDI* musica) override;
+    void pararMidi() override;
+    void pausarMidi() override;
+    void reanudarMidi() override;
     void liberarMidi(MIDI* musica) override;
     SAMPLE* cargarSonido(const char* nombre) override;
-    void tocarSonido(SAMPLE*, int, int, int) override {}
-    void pararSonido(SAMPLE*) override {}
+    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
+    void pararSonido(SAMPLE* sonido) override;
     void liberarSonido(SAMPLE* sonido) override;
     BITMAP* crearPagina(int ancho, int alto) override;
     BITMAP* cargarImagen(const char* nombre) override;
@@ -45,7 +46,7 @@ public:
     bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
     void fijarBotones(int botonDisparo, int botonInicio) override;
-    void fijarVolumen(int) override {}
+    void fijarVolumen(int volumen) override;
     const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override {}

@@ -10,11 +10,27 @@ set(DATOS_WEB ${CMAKE_BINARY_DIR}/datos)
 # Lo mismo que lleva el zip de Windows, copiado al configurar (web.sh
 # configura siempre).
 file(REMOVE_RECURSE ${DATOS_WEB})
-foreach(patron graphics/*.bmp musics/*.mid maps/fase1.map sounds/*.wav demos/demo.rep)
+foreach(patron graphics/*.bmp musics/*.mid musics/parches.cfg maps/fase1.map sounds/*.wav demos/demo.rep)
   file(GLOB archivos ${RANA_RECURSOS}/${patron})
   get_filename_component(carpeta ${patron} DIRECTORY)
   file(COPY ${archivos} DESTINATION ${DATOS_WEB}/${carpeta})
   list(APPEND ARCHIVOS_WEB ${archivos})
+endforeach()
+# De freepats, solo los instrumentos que tocan las dos canciones, en la
+# misma ruta absoluta que les da parches.cfg: de ahí los abre DIGMID.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+file(GLOB CANCIONES ${RANA_RECURSOS}/musics/*.mid)
+execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/web/parches.py
+                        ${RANA_RECURSOS}/musics/parches.cfg ${CANCIONES}
+                OUTPUT_VARIABLE PARCHES RESULT_VARIABLE FALLO)
+if(FALLO)
+  message(FATAL_ERROR "web/parches.py no pudo leer los parches de las canciones")
+endif()
+string(REPLACE "\n" ";" PARCHES "${PARCHES}")
+foreach(parche ${PARCHES})
+  get_filename_component(carpeta ${parche} DIRECTORY)
+  file(COPY ${parche} DESTINATION ${DATOS_WEB}${carpeta})
+  list(APPEND ARCHIVOS_WEB ${parche})
 endforeach()
 set(ARRANQUE ${CMAKE_SOURCE_DIR}/web/arranque.js)
 

@@ -45,3 +45,38 @@ if (typeof window === 'object' && typeof indexedDB === 'object') {
         });
     });
 }
+
+// El sonido: la página crea su AudioContext en el gesto de empezar
+// (index.html), y el juego le da, desde su bucle, búferes de 16 bits en
+// estéreo ya mezclados por Allegro (SonidoPagina), que aquí se ponen en cola
+// uno tras otro en el reloj del AudioContext. muestrasSonorasRana cuenta las
+// que no son silencio.
+if (typeof window === 'object' && typeof AudioContext === 'function') {
+    let fin = 0;
+    Module['muestrasSonorasRana'] = 0;
+    Module['adelantoRana'] = function () {
+        return Math.max(0, fin - Module['audioRana'].currentTime);
+    };
+    Module['sonarRana'] = function (direccion, muestras) {
+        const audio = Module['audioRana'];
+        const bufer = audio.createBuffer(2, muestras, audio.sampleRate);
+        const izquierda = bufer.getChannelData(0), derecha = bufer.getChannelData(1);
+        const datos = HEAP16.subarray(direccion >> 1, (direccion >> 1) + 2 * muestras);
+        let sonoras = 0;
+        for (let i = 0; i < muestras; i++) {
+            izquierda[i] = datos[2 * i] / 32768;
+            derecha[i] = datos[2 * i + 1] / 32768;
+            if (datos[2 * i] !== 0 || datos[2 * i + 1] !== 0)
+                sonoras++;
+        }
+        Module['muestrasSonorasRana'] += sonoras;
+        const fuente = audio.createBufferSource();
+        fuente.buffer = bufer;
+        fuente.connect(audio.destination);
+        // Si la cola se vació (la pestaña estuvo dormida), se vuelve a
+        // empezar un poco por delante de lo que suena.
+        fin = Math.max(fin, audio.currentTime + 0.02);
+        fuente.start(fin);
+        fin += muestras / audio.sampleRate;
+    };
+}

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # El juego en la página, servida en local y abierta en un Chromium sin
 # pantalla al que llegan teclas de verdad: pide una tecla, presenta, el menú
-# del lienzo es main.bmp; el 1 juega con 074 de energía, las flechas mueven
-# la rana y Espacio dispara; Escape vuelve al menú; una partida con los
-# enemigos del mapa, hasta coger premios, se rehace igual en Linux; y un
-# volumen bajado en las opciones sigue ahí tras recargar la página.
+# del lienzo es main.bmp; el 1 juega con 074 de energía y con música, las
+# flechas mueven la rana y Espacio dispara; Escape vuelve al menú; una
+# partida con los enemigos del mapa, hasta coger premios, se rehace igual
+# en Linux; y un volumen bajado en las opciones sigue ahí tras recargar la
+# página.
 # Uso: navegador.sh <build-web> <carpeta del juego de Linux>
 WEB=$(cd "$1" && pwd)
 source "$(dirname "$0")/comun.sh" "$2"
@@ -117,6 +118,9 @@ capturar "$TRABAJO/partida.png"
 energia=$(leerNumero "$TRABAJO/partida.png" 68)
 [ "$energia" = 074 ] || fallar "la energía del marcador se lee '$energia', no 074"
 paso "el 1 juega: el marcador dice energía 074"
+sonoras=$(pagina evaluar "Module.muestrasSonorasRana")
+esperarEnPagina "la música de la fase por Web Audio" "Module.muestrasSonorasRana > $sonoras" true 5
+paso "la música de la fase suena: la página pone en cola muestras que no son silencio (ya $sonoras)"
 
 posicionRana "$TRABAJO/partida.png"; x0=$PX; y0=$PY
 sostenerHasta Right PX $((x0 + 20))
