@@ -138,11 +138,12 @@ esperarPantalla "$JUEGO/graphics/main.bmp" 5
 paso "Escape vuelve al menú"
 
 # Con los enemigos del mapa, hasta que la rana coge premios (potencia sobre
-# 074): de 30 s, y luego de 15 en 15, hasta un minuto y medio.
+# 074): de 30 s, y luego de 15 en 15, hasta dos minutos (con la máquina
+# cargada el juego va a pocos cuadros por segundo).
 pulsar 1
 esperarPartida 10
 segundos=0
-for ronda in 30 15 15 15 15; do
+for ronda in 30 15 15 15 15 15 15; do
     jugarConEnemigos "$ronda"
     segundos=$((segundos + ronda))
     capturar "$TRABAJO/premios.png"
