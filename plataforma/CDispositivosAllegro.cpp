@@ -5,14 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "plataforma/CancionMidi.h"
 #include "plataforma/CHiloFondo.h"
 #include "plataforma/Dialogo.h"
 #include "plataforma/Escala.h"
 #include "plataforma/ImagenBmp.h"
 #include "plataforma/Recursos.h"
-#include "plataforma/SonidoAllegro.h"
-#include "plataforma/SonidoWav.h"
 #include "plataforma/VentanaX11.h"
 
 #ifdef _WIN32
@@ -158,81 +155,6 @@ int CDispositivosAllegro::fijarModoConmutacion(int modo)
     return set_display_switch_mode(modo);
 }
 
-// El sintetizador toca la música con voces digitales: los efectos tienen las
-// suyas aparte, y ni cortan notas de la música ni la música los calla.
-int CDispositivosAllegro::instalarSonido(bool conMidi)
-{
-    return instalarSonidoAllegro(conMidi);
-}
-
-MIDI* CDispositivosAllegro::cargarMidi(const char* nombre)
-{
-    return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
-}
-
-int CDispositivosAllegro::tocarMidi(MIDI* musica)
-{
-    return play_midi(musica, TRUE);
-}
-
-void CDispositivosAllegro::pararMidi()
-{
-    stop_midi();
-}
-
-void CDispositivosAllegro::pausarMidi()
-{
-    midi_pause();
-}
-
-void CDispositivosAllegro::reanudarMidi()
-{
-    midi_resume();
-}
-
-void CDispositivosAllegro::liberarMidi(MIDI* musica)
-{
-    destroy_midi(musica);
-}
-
-SAMPLE* CDispositivosAllegro::cargarSonido(const char* nombre)
-{
-    return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
-}
-
-void CDispositivosAllegro::tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia)
-{
-    play_sample(sonido, volumen, pan, frecuencia, FALSE);
-}
-
-void CDispositivosAllegro::pararSonido(SAMPLE* sonido)
-{
-    stop_sample(sonido);
-}
-
-void CDispositivosAllegro::liberarSonido(SAMPLE* sonido)
-{
-    destroy_sample(sonido);
-}
-
-// Páginas en memoria: en X11 cada dibujo sobre un bitmap de vídeo es un
-// dibujo sobre la ventana, y un solo volcado por cuadro sale más barato.
-BITMAP* CDispositivosAllegro::crearPagina(int ancho, int alto)
-{
-    return create_bitmap(ancho, alto);
-}
-
-BITMAP* CDispositivosAllegro::cargarImagen(const char* nombre)
-{
-    if (!archivoBmpSano(nombre))
-        return nullptr;
-    PALETTE paleta;
-    BITMAP* imagen = load_bitmap(nombre, paleta);
-    if (imagen)
-        set_palette(paleta);
-    return imagen;
-}
-
 // El volcado propio a cualquier factor, también a 1x: el blit de Allegro a la
 // ventana copia la página a su pantalla de 16 bits y luego la convierte
 // píxel a píxel, y cuesta el doble. Si la ventana no lo admite, Allegro, y
@@ -345,11 +267,6 @@ bool CDispositivosAllegro::instalarMando(int botonDisparo, int botonInicio)
 void CDispositivosAllegro::leerMando(EstadoMando& estado)
 {
     mando.leer(estado);
-}
-
-void CDispositivosAllegro::fijarVolumen(int volumen)
-{
-    fijarVolumenAllegro(volumen);
 }
 
 const char* CDispositivosAllegro::nombreTecla(int tecla)

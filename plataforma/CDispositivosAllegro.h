@@ -3,11 +3,11 @@
 
 #include "plataforma/CAmpliador.h"
 #include "plataforma/CAvisoTick.h"
-#include "plataforma/CDispositivos.h"
+#include "plataforma/CDispositivosConAllegro.h"
 #include "plataforma/CMandoAllegro.h"
 
 // Los dispositivos de verdad: Allegro sobre X11 (o Windows).
-class CDispositivosAllegro : public CDispositivos {
+class CDispositivosAllegro : public CDispositivosConAllegro {
 public:
     int iniciarAllegro() override;
     void fijarProfundidadColor() override;
@@ -16,19 +16,6 @@ public:
     int instalarTeclado() override;
     int instalarTemporizador() override;
     int fijarModoConmutacion(int modo) override;
-    int instalarSonido(bool conMidi) override;
-    MIDI* cargarMidi(const char* nombre) override;
-    int tocarMidi(MIDI* musica) override;
-    void pararMidi() override;
-    void pausarMidi() override;
-    void reanudarMidi() override;
-    void liberarMidi(MIDI* musica) override;
-    SAMPLE* cargarSonido(const char* nombre) override;
-    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
-    void pararSonido(SAMPLE* sonido) override;
-    void liberarSonido(SAMPLE* sonido) override;
-    BITMAP* crearPagina(int ancho, int alto) override;
-    BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;
     void instalarContador(void (*contador)(), int milisegundos) override;
     volatile char* estadoTeclas() override;
@@ -41,7 +28,6 @@ public:
     bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
     void fijarBotones(int botonDisparo, int botonInicio) override { mando.fijarBotones(botonDisparo, botonInicio); }
-    void fijarVolumen(int volumen) override;
     const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override;

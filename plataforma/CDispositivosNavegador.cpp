@@ -9,11 +9,7 @@
 
 #include <allegro/internal/aintern.h>
 
-#include "plataforma/CancionMidi.h"
-#include "plataforma/ImagenBmp.h"
-#include "plataforma/SonidoAllegro.h"
 #include "plataforma/SonidoPagina.h"
-#include "plataforma/SonidoWav.h"
 
 CDispositivos& dispositivosDelSistema()
 {
@@ -131,79 +127,6 @@ int CDispositivosNavegador::instalarTeclado()
 
 // Como en el escritorio; sin AudioContext (en node) no hay driver digital y
 // el juego sigue mudo.
-int CDispositivosNavegador::instalarSonido(bool conMidi)
-{
-    return instalarSonidoAllegro(conMidi);
-}
-
-// La música y los efectos se leen igual, para que un archivo malo sea el
-// mismo error.
-MIDI* CDispositivosNavegador::cargarMidi(const char* nombre)
-{
-    return archivoMidiSano(nombre) ? load_midi(nombre) : nullptr;
-}
-
-int CDispositivosNavegador::tocarMidi(MIDI* musica)
-{
-    return play_midi(musica, TRUE);
-}
-
-void CDispositivosNavegador::pararMidi()
-{
-    stop_midi();
-}
-
-void CDispositivosNavegador::pausarMidi()
-{
-    midi_pause();
-}
-
-void CDispositivosNavegador::reanudarMidi()
-{
-    midi_resume();
-}
-
-void CDispositivosNavegador::liberarMidi(MIDI* musica)
-{
-    destroy_midi(musica);
-}
-
-SAMPLE* CDispositivosNavegador::cargarSonido(const char* nombre)
-{
-    return archivoWavSano(nombre) ? load_sample(nombre) : nullptr;
-}
-
-void CDispositivosNavegador::tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia)
-{
-    play_sample(sonido, volumen, pan, frecuencia, FALSE);
-}
-
-void CDispositivosNavegador::pararSonido(SAMPLE* sonido)
-{
-    stop_sample(sonido);
-}
-
-void CDispositivosNavegador::liberarSonido(SAMPLE* sonido)
-{
-    destroy_sample(sonido);
-}
-
-BITMAP* CDispositivosNavegador::crearPagina(int ancho, int alto)
-{
-    return create_bitmap(ancho, alto);
-}
-
-BITMAP* CDispositivosNavegador::cargarImagen(const char* nombre)
-{
-    if (!archivoBmpSano(nombre))
-        return nullptr;
-    PALETTE paleta;
-    BITMAP* imagen = load_bitmap(nombre, paleta);
-    if (imagen)
-        set_palette(paleta);
-    return imagen;
-}
-
 // Los mismos colores que la ventana de Linux: la misma tabla de 16 a 32
 // bits. El alfa, opaco: el lienzo lo respeta.
 void CDispositivosNavegador::presentar(BITMAP* pagina)
@@ -296,11 +219,6 @@ bool CDispositivosNavegador::instalarMando(int botonDisparo, int botonInicio)
 {
     fijarBotones(botonDisparo, botonInicio);
     return EM_ASM_INT({ return typeof navigator === 'object' && typeof navigator.getGamepads === 'function'; });
-}
-
-void CDispositivosNavegador::fijarVolumen(int volumen)
-{
-    fijarVolumenAllegro(volumen);
 }
 
 void CDispositivosNavegador::fijarBotones(int botonDisparo, int botonInicio)

@@ -5,14 +5,14 @@
 #include <vector>
 
 #include "plataforma/CAmpliador.h"
-#include "plataforma/CDispositivos.h"
+#include "plataforma/CDispositivosConAllegro.h"
 
 // Los dispositivos de la página: Allegro sin sistema para los dibujos, y el
 // lienzo, el reloj, las teclas y el mando del navegador. El juego corre en
 // un bucle que no vuelve nunca: cada espera le devuelve el turno a la página
 // (emscripten_sleep, con ASYNCIFY), y los ticks salen de su reloj al volver;
 // el sonido (SonidoPagina) se mezcla entonces también.
-class CDispositivosNavegador : public CDispositivos {
+class CDispositivosNavegador : public CDispositivosConAllegro {
 public:
     int iniciarAllegro() override;
     void fijarProfundidadColor() override;
@@ -21,19 +21,6 @@ public:
     int instalarTeclado() override;
     int instalarTemporizador() override { return 0; }
     int fijarModoConmutacion(int) override { return 0; }
-    int instalarSonido(bool conMidi) override;
-    MIDI* cargarMidi(const char* nombre) override;
-    int tocarMidi(MIDI* musica) override;
-    void pararMidi() override;
-    void pausarMidi() override;
-    void reanudarMidi() override;
-    void liberarMidi(MIDI* musica) override;
-    SAMPLE* cargarSonido(const char* nombre) override;
-    void tocarSonido(SAMPLE* sonido, int volumen, int pan, int frecuencia) override;
-    void pararSonido(SAMPLE* sonido) override;
-    void liberarSonido(SAMPLE* sonido) override;
-    BITMAP* crearPagina(int ancho, int alto) override;
-    BITMAP* cargarImagen(const char* nombre) override;
     void presentar(BITMAP* pagina) override;
     void instalarContador(void (*contador)(), int milisegundos) override;
     volatile char* estadoTeclas() override { return teclas; }
@@ -46,7 +33,6 @@ public:
     bool instalarMando(int botonDisparo, int botonInicio) override;
     void leerMando(EstadoMando& estado) override;
     void fijarBotones(int botonDisparo, int botonInicio) override;
-    void fijarVolumen(int volumen) override;
     const char* nombreTecla(int tecla) override;
     void mostrarMensaje(const char* texto) override;
     void quitarTeclado() override {}
