@@ -50,7 +50,9 @@ porDetras() {
     # Con setsid va en su propio grupo del planificador, donde nice no cuenta
     # frente a los demás: se le baja la prioridad al grupo entero.
     echo 19 > /proc/self/autogroup 2> /dev/null || true
-    cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON > "$REGISTROS/san.txt" 2>&1
+    source scripts/cache_compilador.sh
+    cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DRANA_SANITIZE=ON "${CACHE_COMPILADOR[@]}" \
+        > "$REGISTROS/san.txt" 2>&1
     cmake --build build-san -j "$n" --target unitarias >> "$REGISTROS/san.txt" 2>&1
     echo "-- build-san compilado a los $SECONDS s"
     touch "$REGISTROS/san.listo"

@@ -30,7 +30,9 @@ fuzzear() {
 
 echo "== fuzzing de los lectores: libFuzzer con ASan y UBSan, 90 s entre todos"
 fuzz=build/fuzz
-cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF
+source scripts/cache_compilador.sh
+cmake -S . -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRANA_FUZZ=ON -DBUILD_TESTING=OFF \
+    "${CACHE_COMPILADOR[@]}"
 cmake --build "$fuzz" -j "$n" --target fuzz_lector_mapa fuzz_lector_repeticion \
     fuzz_lector_bmp fuzz_lector_wav fuzz_lector_midi fuzz_lector_ajustes
 

@@ -5,8 +5,9 @@ PAQUETES_JUEGO="g++ cmake make pkg-config liballegro4-dev x11-utils xfonts-base 
 # desktop-file-utils, appstream y man-db validan la entrada del escritorio, los
 # metadatos y la página de manual; libxdamage-dev, para contar desde fuera los
 # cuadros que el juego presenta; lintian revisa el paquete de Debian;
-# chromium y python3-websocket juegan en la página del navegador.
-PAQUETES_PRUEBAS="libgtest-dev libmpfr-dev libxdamage-dev xvfb xdotool sox imagemagick clang libclang-rt-dev desktop-file-utils appstream man-db lintian chromium python3-websocket"
+# chromium y python3-websocket juegan en la página del navegador; ccache guarda
+# los objetos de las compilaciones que solo son para probar.
+PAQUETES_PRUEBAS="ccache libgtest-dev libmpfr-dev libxdamage-dev xvfb xdotool sox imagemagick clang libclang-rt-dev desktop-file-utils appstream man-db lintian chromium python3-websocket"
 
 # Instala con apt-get solo lo que falta; con sudo si no se es root.
 instalarPaquetes() {

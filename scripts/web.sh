@@ -74,7 +74,8 @@ fi
 nice -n 19 cmake --build "$LINUX" --target escuadron-rana -j "$n"
 
 echo "== escuadron-rana.js y .wasm (Emscripten)"
-emcmake cmake -S . -B "$SALIDA/emscripten" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+source scripts/cache_compilador.sh
+emcmake cmake -S . -B "$SALIDA/emscripten" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF "${CACHE_COMPILADOR[@]}" \
     -DRANA_ALLEGRO_WEB="$ALLEGRO_PREFIJO" -DRANA_RECURSOS="$LINUX/bin" > /dev/null
 # Y la tabla de bits de la trigonometría, que se corre en node: los mismos
 # bits que en Linux.

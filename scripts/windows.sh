@@ -82,8 +82,9 @@ cmake --build "$LINUX" --target escuadron-rana -j "$n"
 RECURSOS=$LINUX/bin
 
 echo "== escuadron-rana.exe (compilación cruzada)"
+source scripts/cache_compilador.sh
 cmake -S . -B "$SALIDA/cruzada" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_TESTING=OFF -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" -DRANA_RECURSOS="$RECURSOS" > /dev/null
+    -DBUILD_TESTING=OFF "${CACHE_COMPILADOR[@]}" -DRANA_ALLEGRO_WINDOWS="$ALLEGRO_PREFIJO" -DRANA_RECURSOS="$RECURSOS" > /dev/null
 # Y la tabla de bits de la trigonometría de la partida, que la prueba de
 # Windows corre bajo Wine: los mismos bits que en Linux.
 cmake --build "$SALIDA/cruzada" --target escuadron-rana tabla_trigonometria -j "$n"
