@@ -73,7 +73,12 @@ int CVerificacion::verificar(const std::string& archivo, uint64_t resumenMapa)
         std::printf("%s: %zu cuadros; se aparta tras el último control, en el final\n", archivo.c_str(), cuadros);
         return 1;
     }
-    std::printf("%s: %zu cuadros, huella final %016" PRIx64 ", coincide (%.2f s)\n", archivo.c_str(), cuadros,
-                rehecha.resumenFinal, segundos);
+    // Los ticks, con los cuadros: cada tick de más en un cuadro es uno que un
+    // cuadro lento hizo perder al que jugó.
+    uint64_t ticks = 0;
+    for (const CuadroJugado& cuadro : grabada.cuadros)
+        ticks += cuadro.ticks;
+    std::printf("%s: %zu cuadros en %" PRIu64 " ticks, huella final %016" PRIx64 ", coincide (%.2f s)\n",
+                archivo.c_str(), cuadros, ticks, rehecha.resumenFinal, segundos);
     return 0;
 }

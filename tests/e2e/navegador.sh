@@ -3,8 +3,8 @@
 # pantalla al que llegan teclas de verdad: pide una tecla, presenta, el menú
 # del lienzo es main.bmp; el 1 juega con 074 de energía y con música, las
 # flechas mueven la rana y Espacio dispara; Escape vuelve al menú; una
-# partida con los enemigos del mapa, hasta coger premios, se rehace igual
-# en Linux; y un volumen bajado en las opciones sigue ahí tras recargar la
+# partida de un minuto con los enemigos del mapa, hasta coger premios, se
+# rehace igual en Linux sin ticks perdidos en cuadros lentos; y un volumen bajado en las opciones sigue ahí tras recargar la
 # página.
 # Uso: navegador.sh <build-web> <carpeta del juego de Linux>
 WEB=$(cd "$1" && pwd)
@@ -137,20 +137,24 @@ pulsar Escape
 esperarPantalla "$JUEGO/graphics/main.bmp" 5
 paso "Escape vuelve al menú"
 
-# Con los enemigos del mapa, hasta que la rana coge premios (potencia sobre
-# 074): de 30 s, y luego de 15 en 15, hasta dos minutos (con la máquina
-# cargada el juego va a pocos cuadros por segundo).
+# Con los enemigos del mapa, un minuto por lo menos del reloj de la página y
+# hasta que la rana coge premios (potencia sobre 074): en tandas de 30 s, y
+# luego de 15, como mucho siete (con la máquina cargada el juego va a pocos
+# cuadros por segundo).
+relojPagina() {
+    pagina evaluar "Math.round(performance.now() / 1000)"
+}
 pulsar 1
 esperarPartida 10
-segundos=0
+desde=$(relojPagina)
 for ronda in 30 15 15 15 15 15 15; do
     jugarConEnemigos "$ronda"
-    segundos=$((segundos + ronda))
+    segundos=$(($(relojPagina) - desde))
     capturar "$TRABAJO/premios.png"
     potencia=$(leerNumero "$TRABAJO/premios.png" 280)
     paso "$segundos s con enemigos: potencia $potencia"
     [[ $potencia =~ ^[0-9]+$ ]] || fallar "no se lee la potencia en el marcador ('$potencia')"
-    [ "$((10#$potencia))" -ge 75 ] && break
+    [ "$segundos" -ge 60 ] && [ "$((10#$potencia))" -ge 75 ] && break
 done
 [ "$((10#$potencia))" -ge 75 ] || fallar "la rana no cogió premios en $segundos s de partida con enemigos"
 pulsar Escape
@@ -166,6 +170,17 @@ sacarArchivo "$REPETICIONES/$grabada" "$TRABAJO/partida.rep"
     fallar "la partida del navegador no se rehace igual en Linux: $(cat "$TRABAJO/verificacion")"
 grep -q "coincide" "$TRABAJO/verificacion" || fallar "--verificar no dice que coincida: $(cat "$TRABAJO/verificacion")"
 paso "la partida del navegador, en Linux: $(tail -n 1 "$TRABAJO/verificacion")"
+
+# El ritmo, con la cuenta del propio juego: cada cuadro guarda los ticks que
+# pasaron, y los que pasan de uno los perdió un cuadro lento (el primero
+# puede tener cero). Las capturas entre tandas paran la página un momento:
+# se admite un 1 %.
+read -r cuadros ticks < <(sed -nE 's/.*: ([0-9]+) cuadros en ([0-9]+) ticks.*/\1 \2/p' "$TRABAJO/verificacion")
+[ -n "${ticks:-}" ] || fallar "--verificar no dice los cuadros y los ticks: $(cat "$TRABAJO/verificacion")"
+perdidos=$((ticks - cuadros))
+[ $((100 * perdidos)) -le "$ticks" ] ||
+    fallar "de $ticks ticks de partida, $perdidos se perdieron en cuadros lentos (más del 1 %)"
+paso "el ritmo: $ticks ticks de partida ($((ticks / 100)) s de su reloj) en $cuadros cuadros, $perdidos perdidos"
 
 # Dos pasos menos de volumen en las opciones, y tras recargar la página el
 # archivo de ajustes de su casa aún lo dice. Se recarga cuando el archivo ya
