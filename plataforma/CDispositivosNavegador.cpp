@@ -125,8 +125,6 @@ int CDispositivosNavegador::instalarTeclado()
     return 0;
 }
 
-// Como en el escritorio; sin AudioContext (en node) no hay driver digital y
-// el juego sigue mudo.
 // Los mismos colores que la ventana de Linux: la misma tabla de 16 a 32
 // bits. El alfa, opaco: el lienzo lo respeta.
 void CDispositivosNavegador::presentar(BITMAP* pagina)

@@ -11,6 +11,7 @@ target_include_directories(allegro_web INTERFACE ${RANA_ALLEGRO_WEB}/include)
 target_compile_definitions(allegro_web INTERFACE ALLEGRO_STATICLINK)
 target_link_libraries(allegro_web INTERFACE ${RANA_ALLEGRO_WEB}/lib/liballeg.a)
 # El juego avisa de sus errores con excepciones: Emscripten las desactiva si
-# no se le piden al compilar y al enlazar.
-target_compile_options(allegro_web INTERFACE -fexceptions)
-target_link_options(allegro_web INTERFACE -fexceptions)
+# no se le piden al compilar y al enlazar. Con memory.copy y vectores de 128
+# bits, como la Allegro de scripts/web.sh (allí se dice por qué).
+target_compile_options(allegro_web INTERFACE -fexceptions -mbulk-memory -msimd128)
+target_link_options(allegro_web INTERFACE -fexceptions -mbulk-memory -msimd128)
