@@ -2,7 +2,7 @@
 # El juego en la página, servida en local y abierta en un Chromium sin
 # pantalla al que llegan teclas de verdad: pide una tecla, presenta, el menú
 # del lienzo es main.bmp; el 1 juega con 074 de energía y con música, las
-# flechas mueven la rana y Espacio dispara; Escape vuelve al menú; una
+# flechas y un mando de la Gamepad API mueven la rana y Espacio dispara; Escape vuelve al menú; una
 # partida de un minuto con los enemigos del mapa, hasta coger premios, se
 # rehace igual en Linux sin ticks perdidos en cuadros lentos; y un volumen bajado en las opciones sigue ahí tras recargar la
 # página.
@@ -88,18 +88,34 @@ llegarAlMenuDeLaPagina() {
     sostener space esperarPantalla "$JUEGO/graphics/main.bmp" 8
 }
 
-# Sostiene la flecha hasta que el borde dado de la rana (PX o PY) pase del
-# valor dado, como mucho 5 s. Las capturas en que la rana parpadea (un
-# enemigo la tocó) no cuentan.
+# Un mando en la página, de la Gamepad API, que mueve la prueba: el navegador
+# sin pantalla no tiene ninguno.
+ponerMando() {
+    pagina evaluar "window.mandoRana = { connected: true, axes: [0, 0, 0, 0],
+        buttons: Array.from({ length: 17 }, () => ({ pressed: false, value: 0 })) };
+        navigator.getGamepads = () => [window.mandoRana]; true" > /dev/null
+}
+# mover <tecla, o Palanca para la del mando a la derecha> <abajo|arriba>
+mover() {
+    if [ "$1" = Palanca ]; then
+        pagina evaluar "window.mandoRana.axes[0] = $([ "$2" = abajo ] && echo 1 || echo 0)" > /dev/null
+    else
+        pagina tecla "$2" "$1"
+    fi
+}
+
+# Sostiene la flecha (o la palanca) hasta que el borde dado de la rana (PX o
+# PY) pase del valor dado, como mucho 5 s. Las capturas en que la rana
+# parpadea (un enemigo la tocó) no cuentan.
 sostenerHasta() {
     local tecla=$1 borde=$2 desde=$3
-    bajarTecla "$tecla"
+    mover "$tecla" abajo
     for _ in $(seq 25); do
         capturar "$TRABAJO/rana.png" && (posicionRana "$TRABAJO/rana.png") 2> /dev/null &&
             posicionRana "$TRABAJO/rana.png" && [ "${!borde}" -gt "$desde" ] && break
         sleep 0.2
     done
-    soltarTecla "$tecla"
+    mover "$tecla" arriba
     [ "${!borde}" -gt "$desde" ] || fallar "$tecla sostenida no movió la rana ($borde sigue en ${!borde})"
 }
 
@@ -126,6 +142,10 @@ posicionRana "$TRABAJO/partida.png"; x0=$PX; y0=$PY
 sostenerHasta Right PX $((x0 + 20))
 sostenerHasta Down PY $((y0 + 20))
 paso "la flecha derecha y la de abajo mueven la rana de ($x0, $y0) a ($PX, $PY)"
+ponerMando
+x1=$PX
+sostenerHasta Palanca PX $((x1 + 20))
+paso "el mando de la Gamepad API: la palanca a la derecha mueve la rana de $x1 a $PX"
 disparoConCaptura
 esperarEnPagina "la captura de F8 + Espacio" "FS.analyzePath(FS.cwd() + '/snap0.bmp').exists" true 5
 sacarArchivo "$(pagina evaluar 'FS.cwd()')/snap0.bmp" "$TRABAJO/snap0.bmp"
